@@ -1,0 +1,49 @@
+// Speed of one whole calculation and of ridi-calc's batch mode.
+//   build/bench/bench_core
+#include "ridi/calculation.hpp"
+#include "ridi_calc.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+void whole_calculation(benchmark::State& state) {
+    ridi::form_strings form;
+    form.freq = u"435.850";
+    form.qtr_num = u"1";
+    form.cable = u"RG-58";
+    for (auto _ : state) {
+        ridi::calc_cmd_Click(form);
+        benchmark::DoNotOptimize(form.vf_length.data());
+    }
+}
+BENCHMARK(whole_calculation);
+
+std::string batch_input(int lines) {
+    const char* const cables[] = {"RG-58", "RG-142", "H100", "H500", "RG-213"};
+    std::string input;
+    for (int i = 0; i < lines; ++i) {
+        input += std::to_string(1 + i % 2000) + "." + std::to_string(i % 1000) + "\t" +
+                 std::to_string(1 + i % 8) + "\t" + cables[i % 5] + "\n";
+    }
+    return input;
+}
+
+void batch_million_lines(benchmark::State& state) {
+    constexpr int lines = 1'000'000;
+    const std::string input = batch_input(lines);
+    for (auto _ : state) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        benchmark::DoNotOptimize(ridi::cli::run_batch(in, out));
+    }
+    state.SetItemsProcessed(state.iterations() * lines);
+}
+BENCHMARK(batch_million_lines)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

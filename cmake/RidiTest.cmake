@@ -1,0 +1,25 @@
+# ridi_add_test(NAME SOURCES ... LIBRARIES ... [GTEST] [GUI])
+#
+# Adds a test executable built with the project's warnings. GTEST links GoogleTest's main and
+# registers each test case with CTest; GUI runs the test on Qt's offscreen platform under a
+# pinned locale.
+find_package(GTest)
+include(GoogleTest)
+
+function(ridi_add_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "GTEST;GUI" "" "SOURCES;LIBRARIES")
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ridi_warnings ${arg_LIBRARIES})
+    set(environment "LC_ALL=C.UTF-8" "LANG=C.UTF-8")
+    if(arg_GUI)
+        list(APPEND environment "QT_QPA_PLATFORM=offscreen")
+    endif()
+    if(arg_GTEST)
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+        gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${environment}"
+            DISCOVERY_TIMEOUT 30)
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+    endif()
+endfunction()

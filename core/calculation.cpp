@@ -1,0 +1,62 @@
+#include "ridi/calculation.hpp"
+
+#include "ridi/catalogue.hpp"
+
+#include <cmath>
+
+namespace ridi {
+namespace {
+
+constexpr double metres_per_wave_at_1_mhz = 300.0;
+constexpr double quarters_per_wave = 4.0;
+
+// Results are checked rather than the processor's fault flags: the compiler is free to move
+// the arithmetic past a flag test, and the inputs are always finite numbers.
+void check_result(double result, error_field field, const char* what) {
+    if (std::isnan(result)) {
+        throw calc_error(error_kind::invalid_operation, field,
+                         std::string(what) + " has no defined value: a frequency this close to "
+                                             "0 with 0 quarter waves. Enter a larger frequency.");
+    }
+    if (std::isinf(result)) {
+        throw calc_error(error_kind::overflow, field,
+                         std::string(what) + " is too large to compute: enter a larger "
+                                             "frequency or fewer quarter waves.");
+    }
+}
+
+} // namespace
+
+double free_space_length(double frequency_mhz, double quarter_waves) {
+    if (frequency_mhz == 0.0) {
+        throw calc_error(error_kind::division_by_zero, error_field::frequency,
+                         "The frequency must not be 0: enter the centre frequency in MHz, for "
+                         "example 435.850.");
+    }
+    const double length =
+        (metres_per_wave_at_1_mhz / frequency_mhz) * (quarter_waves / quarters_per_wave);
+    check_result(length, error_field::none, "The RI-DI length");
+    return length;
+}
+
+double corrected_length(float velocity_factor, double free_space_metres) {
+    const double corrected = static_cast<double>(velocity_factor) * free_space_metres;
+    check_result(corrected, error_field::none, "The corrected length");
+    return corrected;
+}
+
+void calc_cmd_Click(form_texts& form, number_options options) {
+    const double frequency = number_from_text(form.freq_text(), error_field::frequency, options);
+    const double quarter_waves =
+        number_from_text(form.qtr_num_text(), error_field::quarter_waves, options);
+    const double length = free_space_length(frequency, quarter_waves);
+    form.set_coax_length_caption(text_from_number(length));
+
+    // The corrected length comes from the length as shown, rounded to three decimals.
+    const double shown_length =
+        number_from_text(form.coax_length_caption(), error_field::coax_length, options);
+    const float velocity_factor = Get_Vk(form.cable_text());
+    form.set_vf_length_caption(text_from_number(corrected_length(velocity_factor, shown_length)));
+}
+
+} // namespace ridi

@@ -1,0 +1,53 @@
+#include "ridi/catalogue.hpp"
+
+#include <bit>
+#include <cstdint>
+
+namespace ridi {
+namespace {
+
+// The factors are kept as bit patterns: the calculation multiplies with exactly these single
+// values (0.699999988... for 0.70), not with the double nearest the two-decimal figure.
+constexpr float from_bits(std::uint32_t bits) {
+    return std::bit_cast<float>(bits);
+}
+
+constexpr float vf_066 = from_bits(0x3F28F5C3);
+constexpr float vf_070 = from_bits(0x3F333333);
+constexpr float vf_079 = from_bits(0x3F4A3D71);
+constexpr float vf_081 = from_bits(0x3F4F5C29);
+constexpr float vf_084 = from_bits(0x3F570A3D);
+
+constexpr std::array<cable, 14> catalogue{{
+    {u"RG-11", vf_066},
+    {u"RG-55", vf_066},
+    {u"RG-58", vf_066},
+    {u"RG-142", vf_070},
+    {u"RG-174", vf_066},
+    {u"RG-188", vf_070},
+    {u"RG-196", vf_070},
+    {u"RG-213", vf_066},
+    {u"RG-214", vf_066},
+    {u"RG-223", vf_066},
+    {u"RG-316", vf_070},
+    {u"H100", vf_084},
+    {u"H155", vf_079},
+    {u"H500", vf_081},
+}};
+
+} // namespace
+
+std::span<const cable> cable_catalogue() noexcept {
+    return catalogue;
+}
+
+float Get_Vk(std::u16string_view cable_text) noexcept {
+    for (const cable& entry : catalogue) {
+        if (entry.name == cable_text) {
+            return entry.velocity_factor;
+        }
+    }
+    return 0.0f;
+}
+
+} // namespace ridi

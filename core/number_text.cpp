@@ -1,0 +1,309 @@
+#include "ridi/number_text.hpp"
+
+#include "ridi/utf.hpp"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <memory>
+
+namespace ridi {
+namespace {
+
+bool is_blank(char16_t c) {
+    return c == u' ' || c == u'\t';
+}
+bool is_digit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+std::string_view field_noun(error_field field) {
+    switch (field) {
+    case error_field::frequency:
+        return "The frequency";
+    case error_field::quarter_waves:
+        return "The number of quarter waves";
+    case error_field::coax_length:
+        return "The RI-DI length";
+    case error_field::none:
+        break;
+    }
+    return "The number";
+}
+
+std::string_view field_example(error_field field) {
+    switch (field) {
+    case error_field::frequency:
+        return "enter the centre frequency in MHz, for example 435.850";
+    case error_field::quarter_waves:
+        return "enter how many quarter waves, for example 1 or 2.5";
+    case error_field::coax_length:
+    case error_field::none:
+        break;
+    }
+    return "enter a number such as 1.5";
+}
+
+// The user's text as it may appear inside a one-line message: at most a few dozen characters,
+// control characters shown as "?".
+std::string quoted(std::u16string_view text) {
+    constexpr std::size_t shown = 24;
+    std::u16string cut(text.substr(0, shown));
+    for (char16_t& c : cut) {
+        if (c < 0x20 || c == 0x7F) {
+            c = u'?';
+        }
+    }
+    std::string out = "\"" + utf16_to_utf8(cut);
+    out += text.size() > shown ? "...\"" : "\"";
+    return out;
+}
+
+[[noreturn]] void fail(error_kind kind, error_field field, const std::string& message) {
+    throw calc_error(kind, field, message);
+}
+
+[[noreturn]] void fail_not_a_number(std::u16string_view text, std::u16string_view trimmed,
+                                    error_field field, number_options options) {
+    const std::string noun(field_noun(field));
+    const std::string example(field_example(field));
+    if (trimmed.empty()) {
+        fail(error_kind::not_a_number, field, noun + " is empty: " + example + ".");
+    }
+    const bool has_comma = trimmed.find(u',') != std::u16string_view::npos;
+    if (has_comma && !options.decimal_comma) {
+        fail(error_kind::not_a_number, field,
+             noun + " " + quoted(text) +
+                 " has a comma: write the decimal point as \".\" and no digit grouping, " +
+                 "for example 7.1.");
+    }
+    fail(error_kind::not_a_number, field,
+         noun + " " + quoted(text) + " is not a number: " + example + ".");
+}
+
+// What the grammar found in a text, enough to tell overflow from underflow when the number
+// falls outside the double range.
+struct scanned {
+    bool valid = false;
+    std::int64_t decimal_exponent = 0; // of the first non-zero digit
+};
+
+constexpr std::int64_t exponent_cap = 1'000'000'000;
+
+// Checks `text` against the number grammar and copies it to `out` as from_chars reads it:
+// no leading "+", the decimal point as ".".
+// Fixed storage with room for the whole text, which the copy never outgrows.
+struct ascii_buffer {
+    char* data;
+    std::size_t size = 0;
+    void push_back(char c) { data[size++] = c; }
+};
+
+scanned scan(std::u16string_view text, char decimal_point_alt, ascii_buffer& out) {
+    scanned result;
+    std::size_t i = 0;
+    const std::size_t size = text.size();
+    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-') {
+            out.push_back('-');
+        }
+        ++i;
+    }
+    std::int64_t integer_significant = 0; // integer digits after the leading zeros
+    std::int64_t fraction_leading_zeros = 0;
+    std::size_t digits = 0;
+    while (i < size && is_digit(text[i])) {
+        if (text[i] != u'0' || integer_significant > 0) {
+            ++integer_significant;
+        }
+        out.push_back(static_cast<char>(text[i]));
+        ++i;
+        ++digits;
+    }
+    if (i < size && (text[i] == u'.' || (decimal_point_alt != 0 && text[i] == decimal_point_alt))) {
+        out.push_back('.');
+        ++i;
+        bool seen_nonzero = false;
+        while (i < size && is_digit(text[i])) {
+            if (text[i] != u'0') {
+                seen_nonzero = true;
+            } else if (!seen_nonzero) {
+                ++fraction_leading_zeros;
+            }
+            out.push_back(static_cast<char>(text[i]));
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return result;
+    }
+    std::int64_t exponent = 0;
+    if (i < size && (text[i] == u'e' || text[i] == u'E')) {
+        out.push_back('e');
+        ++i;
+        bool negative = false;
+        if (i < size && (text[i] == u'+' || text[i] == u'-')) {
+            negative = text[i] == u'-';
+            out.push_back(static_cast<char>(text[i]));
+            ++i;
+        }
+        if (i == size || !is_digit(text[i])) {
+            return result;
+        }
+        while (i < size && is_digit(text[i])) {
+            if (exponent < exponent_cap) {
+                exponent = exponent * 10 + (text[i] - u'0');
+            }
+            out.push_back(static_cast<char>(text[i]));
+            ++i;
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    if (i != size) {
+        return result;
+    }
+    result.valid = true;
+    result.decimal_exponent = exponent + (integer_significant > 0 ? integer_significant - 1
+                                                                  : -(fraction_leading_zeros + 1));
+    return result;
+}
+
+} // namespace
+
+double number_from_text(std::u16string_view text, error_field field, number_options options) {
+    std::u16string_view trimmed = text;
+    while (!trimmed.empty() && is_blank(trimmed.front())) {
+        trimmed.remove_prefix(1);
+    }
+    while (!trimmed.empty() && is_blank(trimmed.back())) {
+        trimmed.remove_suffix(1);
+    }
+    std::array<char, 64> small_storage; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::unique_ptr<char[]> large_storage;
+    ascii_buffer ascii{small_storage.data()};
+    if (trimmed.size() > small_storage.size()) {
+        large_storage = std::make_unique_for_overwrite<char[]>(trimmed.size());
+        ascii.data = large_storage.get();
+    }
+    const scanned found = scan(trimmed, options.decimal_comma ? ',' : '\0', ascii);
+    if (!found.valid) {
+        if (options.decimal_comma && trimmed.find_first_of(u".,") != trimmed.find_last_of(u".,")) {
+            fail(error_kind::not_a_number, field,
+                 std::string(field_noun(field)) + " " + quoted(text) +
+                     " has more than one decimal point: write one \".\" or \",\", for example " +
+                     "7.1 or 7,1.");
+        }
+        fail_not_a_number(text, trimmed, field, options);
+    }
+    double value = 0.0;
+    const char* first = ascii.data;
+    const char* last = first + ascii.size;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range || (ec == std::errc{} && std::isinf(value))) {
+        if (found.decimal_exponent >= 0) {
+            fail(error_kind::overflow, field,
+                 std::string(field_noun(field)) + " " + quoted(text) +
+                     " is too large for a number: " + std::string(field_example(field)) + ".");
+        }
+        // Too small for a double, even a subnormal one: the nearest double is a zero.
+        return ascii.data[0] == '-' ? -0.0 : 0.0;
+    }
+    if (ec != std::errc{} || ptr != last) {
+        // The grammar above admits only what from_chars reads in full.
+        fail_not_a_number(text, trimmed, field, options);
+    }
+    return value;
+}
+
+namespace {
+
+// The longest text: 309 integer digits of the largest double, a carry, sign, point, decimals.
+constexpr int max_decimals = 9;
+using fixed_text = std::array<char, 320 + max_decimals>;
+
+// Writes `value` rounded to `decimals` places into `out`; returns the length.
+std::size_t format_into(double value, int decimals, fixed_text& out) {
+    // Shortest round-trip digits in the form "-d.ddde+XX".
+    std::array<char, 40> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific);
+    const std::string_view scientific(buffer.data(),
+                                      static_cast<std::size_t>(result.ptr - buffer.data()));
+    std::size_t pos = 0;
+    const bool negative = scientific[pos] == '-';
+    if (negative) {
+        ++pos;
+    }
+    std::array<char, 20> significand{};
+    int count = 0;
+    for (; pos < scientific.size() && scientific[pos] != 'e'; ++pos) {
+        if (scientific[pos] != '.') {
+            significand[static_cast<std::size_t>(count++)] = scientific[pos];
+        }
+    }
+    // to_chars writes the exponent as "e+XX" or "e-XX"; from_chars reads no "+".
+    pos += scientific[pos + 1] == '+' ? 2 : 1;
+    int exponent = 0;
+    std::from_chars(scientific.data() + pos, scientific.data() + scientific.size(), exponent);
+
+    // Significand digit k has the weight 10^(exponent - k).
+    auto digit_at = [&](int weight) {
+        const int k = exponent - weight;
+        return k >= 0 && k < count ? significand[static_cast<std::size_t>(k)] : '0';
+    };
+    // digits[0] is kept free for a carry out of the highest digit.
+    fixed_text digits; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::size_t first = 1;
+    std::size_t end = 1;
+    for (int weight = exponent > 0 ? exponent : 0; weight >= -decimals; --weight) {
+        digits[end++] = digit_at(weight);
+    }
+    // Halves away from zero: the shortest digits are exact, so a first dropped digit of 5 or
+    // more rounds the magnitude up.
+    if (digit_at(-decimals - 1) >= '5') {
+        std::size_t k = end;
+        while (k > first && digits[k - 1] == '9') {
+            digits[--k] = '0';
+        }
+        if (k == first) {
+            digits[--first] = '1';
+        } else {
+            ++digits[k - 1];
+        }
+    }
+    bool zero = true;
+    for (std::size_t k = first; k < end; ++k) {
+        zero = zero && digits[k] == '0';
+    }
+    std::size_t length = 0;
+    if (negative && !zero) {
+        out[length++] = '-';
+    }
+    const std::size_t point = end - static_cast<std::size_t>(decimals);
+    for (std::size_t k = first; k < end; ++k) {
+        if (k == point) {
+            out[length++] = '.';
+        }
+        out[length++] = digits[k];
+    }
+    return length;
+}
+
+} // namespace
+
+std::string format_fixed(double value, int decimals) {
+    fixed_text text; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    return {text.data(), format_into(value, std::clamp(decimals, 0, max_decimals), text)};
+}
+
+std::u16string text_from_number(double value) {
+    fixed_text text; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    const std::size_t length = format_into(value, 3, text);
+    return {text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length)};
+}
+
+} // namespace ridi

@@ -1,0 +1,63 @@
+// The quarter-wave calculation over the five form texts.
+#pragma once
+
+#include "ridi/number_text.hpp"
+
+#include <string>
+#include <string_view>
+
+namespace ridi {
+
+// The texts of the calculator window that the calculation reads and writes. The window
+// implements it over its controls; form_strings holds plain strings for the tool and tests.
+// A view returned by a read stays valid until the next call on the same form. A read or write
+// that fails throws, and the calculation stops there.
+class form_texts {
+public:
+    virtual ~form_texts() = default;
+
+    virtual std::u16string_view freq_text() = 0;
+    virtual std::u16string_view qtr_num_text() = 0;
+    virtual std::u16string_view cable_text() = 0;
+    virtual std::u16string_view coax_length_caption() = 0;
+    virtual void set_coax_length_caption(std::u16string_view caption) = 0;
+    virtual void set_vf_length_caption(std::u16string_view caption) = 0;
+
+protected:
+    form_texts() = default;
+    form_texts(const form_texts&) = default;
+    form_texts& operator=(const form_texts&) = default;
+};
+
+class form_strings final : public form_texts {
+public:
+    std::u16string freq;
+    std::u16string qtr_num;
+    std::u16string cable;
+    std::u16string coax_length;
+    std::u16string vf_length;
+
+    std::u16string_view freq_text() override { return freq; }
+    std::u16string_view qtr_num_text() override { return qtr_num; }
+    std::u16string_view cable_text() override { return cable; }
+    std::u16string_view coax_length_caption() override { return coax_length; }
+    void set_coax_length_caption(std::u16string_view caption) override { coax_length = caption; }
+    void set_vf_length_caption(std::u16string_view caption) override { vf_length = caption; }
+};
+
+// Free-space length of `quarter_waves` quarter waves at `frequency_mhz`, in metres:
+// (300 / f) * (n / 4). Throws a calc_error for a frequency of 0 (division by zero), a length
+// with no value (invalid operation) or one beyond the double range (overflow), checked in
+// that order.
+double free_space_length(double frequency_mhz, double quarter_waves);
+
+// Physical cable length: the velocity factor, widened to double, times the free-space length.
+double corrected_length(float velocity_factor, double free_space_metres);
+
+// The Calculate command. Reads the frequency and count, writes the free-space length to the
+// first result caption, reads that caption back and multiplies what it shows by the cable's
+// velocity factor, then writes the second result caption. Each write is complete before the
+// next step; a failure leaves the captions written before it on show.
+void calc_cmd_Click(form_texts& form, number_options options = {});
+
+} // namespace ridi

@@ -1,0 +1,45 @@
+// The one error type of the calculation: what went wrong, where, and what to tell the user.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ridi {
+
+// Every way a calculation can fail. The window and ridi-calc show the message that comes with
+// it; the kind is for code that needs to tell failures apart.
+enum class error_kind {
+    // A text that should hold a number does not: empty, blanks only, stray characters,
+    // a comma where the decimal point "." belongs, "inf", "nan", hexadecimal.
+    not_a_number,
+    // A number too large for a double: in a text ("1e400"), or a length beyond the double
+    // range (a tiny frequency or a huge count).
+    overflow,
+    // The frequency is 0 (or -0), so 300 / frequency has no value.
+    division_by_zero,
+    // The length has no defined value: an infinite quotient times a count of 0.
+    invalid_operation,
+};
+
+// The text a failure concerns, when one text is to blame.
+enum class error_field {
+    none,
+    frequency,     // freq_txt
+    quarter_waves, // qtr_num_txt
+    coax_length,   // the caption of coax_length_lbl, read back
+};
+
+class calc_error : public std::runtime_error {
+public:
+    calc_error(error_kind kind, error_field field, const std::string& message)
+        : std::runtime_error(message), kind_(kind), field_(field) {}
+
+    error_kind kind() const noexcept { return kind_; }
+    error_field field() const noexcept { return field_; }
+
+private:
+    error_kind kind_;
+    error_field field_;
+};
+
+} // namespace ridi

@@ -1,0 +1,18 @@
+// Conversions between UTF-8 and the UTF-16 form texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ridi {
+
+// Each byte that is not part of a well-formed UTF-8 sequence becomes U+FFFD.
+std::u16string utf8_to_utf16(std::string_view text);
+
+// The same, into `out`, reusing its storage.
+void utf8_to_utf16(std::string_view text, std::u16string& out);
+
+// Each lone surrogate becomes U+FFFD.
+std::string utf16_to_utf8(std::u16string_view text);
+
+} // namespace ridi

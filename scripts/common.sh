@@ -1,0 +1,36 @@
+# Shared by the scripts: the Debian packages RI-DI needs and the build folder.
+# Sourced, not run.
+
+ridi_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ridi_build=${RIDI_BUILD_DIR:-$ridi_root/build}
+
+# Everything the build, the tests and the benchmarks use, as Debian 12 packages.
+ridi_packages=(
+    build-essential cmake ninja-build pkg-config
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+    fonts-liberation2 fonts-dejavu-core
+    xvfb xauth
+)
+
+# Installs the packages that are not installed yet (apt-get; sudo when not root).
+ridi_install() {
+    local missing=() package
+    for package in "${ridi_packages[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' \
+            || missing+=("$package")
+    done
+    [ "${#missing[@]}" -eq 0 ] && return 0
+    local sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# Configures (once) and builds the project in $ridi_build.
+ridi_build() {
+    cmake -S "$ridi_root" -B "$ridi_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$ridi_build" --parallel "$(nproc)"
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs the built ridi-calc as a process: arguments, pipes and exit statuses.
+set -u
+tool=$1
+failures=0
+check() { # what expected actual
+    if [ "$2" != "$3" ]; then
+        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+        failures=$((failures + 1))
+    fi
+}
+
+check "single calculation" $'RI-DI Length (Metres): 0.172\nV/F Corrected (Metres): 0.114' \
+    "$("$tool" 435.850 1 RG-58)"
+check "version" "ridi-calc 1.0.0.0" "$("$tool" --version)"
+
+"$tool" 0 1 RG-58 >/dev/null 2>&1
+check "calculation error status" 1 $?
+"$tool" >/dev/null 2>&1
+check "usage error status" 2 $?
+
+batch=$(printf '435.850\t1\tRG-58\n1.3\t1\tRG-142\nbad line\n8\t1\tRG-142' | "$tool" --batch)
+check "batch status" 1 $?
+check "batch output" $'0.172\t0.114\n57.692\t40.384\nerror\texpected FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE, with exactly two tabs\n9.375\t6.562' "$batch"
+
+[ "$failures" -eq 0 ] && echo "end to end: all passed"
+exit "$failures"

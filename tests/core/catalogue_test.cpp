@@ -1,0 +1,68 @@
+#include "ridi/catalogue.hpp"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+std::uint32_t bits_for(std::u16string_view name) {
+    return std::bit_cast<std::uint32_t>(ridi::Get_Vk(name));
+}
+
+TEST(Catalogue, EveryRowInOrderWithItsBitPattern) {
+    const std::pair<std::u16string_view, std::uint32_t> expected[] = {
+        {u"RG-11", 0x3F28F5C3},  {u"RG-55", 0x3F28F5C3},  {u"RG-58", 0x3F28F5C3},
+        {u"RG-142", 0x3F333333}, {u"RG-174", 0x3F28F5C3}, {u"RG-188", 0x3F333333},
+        {u"RG-196", 0x3F333333}, {u"RG-213", 0x3F28F5C3}, {u"RG-214", 0x3F28F5C3},
+        {u"RG-223", 0x3F28F5C3}, {u"RG-316", 0x3F333333}, {u"H100", 0x3F570A3D},
+        {u"H155", 0x3F4A3D71},   {u"H500", 0x3F4F5C29},
+    };
+    const auto catalogue = ridi::cable_catalogue();
+    ASSERT_EQ(catalogue.size(), std::size(expected));
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        EXPECT_EQ(catalogue[i].name, expected[i].first) << "row " << i + 1;
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(catalogue[i].velocity_factor), expected[i].second)
+            << "row " << i + 1;
+        EXPECT_EQ(bits_for(expected[i].first), expected[i].second) << "lookup of row " << i + 1;
+    }
+}
+
+TEST(Catalogue, FactorsAreTheSingleValuesNotTheDecimals) {
+    // The calculation multiplies with the single value widened to double.
+    EXPECT_EQ(static_cast<double>(ridi::Get_Vk(u"RG-142")), 0.699999988079071044921875);
+    EXPECT_NE(static_cast<double>(ridi::Get_Vk(u"RG-142")), 0.7);
+    EXPECT_EQ(static_cast<double>(ridi::Get_Vk(u"RG-58")), 0.660000026226043701171875);
+    EXPECT_EQ(static_cast<double>(ridi::Get_Vk(u"H100")), 0.839999973773956298828125);
+    EXPECT_EQ(static_cast<double>(ridi::Get_Vk(u"H155")), 0.790000021457672119140625);
+    EXPECT_EQ(static_cast<double>(ridi::Get_Vk(u"H500")), 0.810000002384185791015625);
+}
+
+TEST(Catalogue, NamesCompareExactly) {
+    const std::u16string_view not_names[] = {
+        u"rg-58",      // case counts
+        u"RG58",       // so does the hyphen
+        u" RG-58",     // no trimming before
+        u"RG-58 ",     // nor after
+        u"",           // empty text
+        u"RG-5",       // a prefix of a name
+        u"RG-580",     // a name as prefix
+        u"RG\u201158", // a non-breaking hyphen looks the same but is another code unit
+    };
+    for (const std::u16string_view text : not_names) {
+        EXPECT_EQ(bits_for(text), 0u) << std::string(text.begin(), text.end());
+    }
+}
+
+TEST(Catalogue, TypedTextEqualToANameIsThatName) {
+    // Built at run time, as text typed by a user would be.
+    std::u16string typed;
+    for (const char c : std::string("H155")) {
+        typed.push_back(static_cast<char16_t>(c));
+    }
+    EXPECT_EQ(ridi::Get_Vk(typed), ridi::Get_Vk(u"H155"));
+}
+
+} // namespace

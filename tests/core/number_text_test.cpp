@@ -1,0 +1,172 @@
+#include "ridi/number_text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+using ridi::error_field;
+using ridi::error_kind;
+
+double read(std::u16string_view text, ridi::number_options options = {}) {
+    return ridi::number_from_text(text, error_field::frequency, options);
+}
+
+// The error a text gives, or fails the test when it reads as a number.
+ridi::calc_error read_error(std::u16string_view text, ridi::number_options options = {},
+                            error_field field = error_field::frequency) {
+    try {
+        const double value = ridi::number_from_text(text, field, options);
+        ADD_FAILURE() << "read as " << value;
+    } catch (const ridi::calc_error& error) {
+        return error;
+    }
+    return {error_kind::not_a_number, field, ""};
+}
+
+TEST(FromText, Basic) {
+    EXPECT_EQ(read(u"435.850"), 435.85);
+    EXPECT_EQ(read(u"1"), 1.0);
+    EXPECT_EQ(read(u"5."), 5.0); // a point with no fraction
+    EXPECT_EQ(read(u".5"), 0.5); // a fraction with no integer digits
+    EXPECT_EQ(read(u"+2"), 2.0); // from_chars alone would refuse the plus
+    EXPECT_EQ(read(u"-100"), -100.0);
+    EXPECT_EQ(read(u"00012"), 12.0);
+    EXPECT_EQ(read(u"1e3"), 1000.0);
+    EXPECT_EQ(read(u"2.5E+1"), 25.0);
+    EXPECT_EQ(read(u"125e-3"), 0.125);
+    EXPECT_EQ(read(u" \t12.5\t "), 12.5); // blanks around the number
+}
+
+TEST(FromText, ReadsBackEveryFormattedText) {
+    for (const char* text : {"0.000", "0.172", "-0.750", "57.692", "9.375", "1234567.891"}) {
+        const std::string ascii(text);
+        EXPECT_EQ(ridi::format_fixed(read(std::u16string(ascii.begin(), ascii.end())), 3), ascii);
+    }
+}
+
+TEST(FromText, BadInput) {
+    const std::u16string_view bad[] = {
+        u"",      // nothing at all
+        u" \t ",  // blanks only
+        u"12abc", // trailing letters
+        u"abc",   // no digits
+        u"1e",    // exponent without digits
+        u"1e+",   // exponent sign without digits
+        u"e5",    // exponent without a number
+        u".",     // a point alone
+        u"-",     // a sign alone
+        u"+-1",   // two signs
+        u"- 1",   // blank after the sign
+        u"1 000", // digit grouping
+        u"1.2.3", // two points
+        u"inf",   // from_chars would read these three
+        u"nan",     u"0x10",
+        u"1\u00A0", // a no-break space is not a blank
+        u"\uFF11",  // fullwidth digit one
+        u"1\n",     // a line break is not a blank
+    };
+    for (const std::u16string_view text : bad) {
+        const ridi::calc_error error = read_error(text);
+        EXPECT_EQ(error.kind(), error_kind::not_a_number) << error.what();
+        EXPECT_EQ(error.field(), error_field::frequency);
+    }
+}
+
+TEST(FromText, MessagesSayWhichFieldAndWhatToDo) {
+    const std::string empty = read_error(u"", {}, error_field::quarter_waves).what();
+    EXPECT_NE(empty.find("number of quarter waves is empty"), std::string::npos) << empty;
+
+    const std::string letters = read_error(u"12abc").what();
+    EXPECT_NE(letters.find("frequency \"12abc\" is not a number"), std::string::npos) << letters;
+    EXPECT_NE(letters.find("435.850"), std::string::npos) << "gives an example: " << letters;
+
+    const std::string comma = read_error(u"7,1").what();
+    EXPECT_NE(comma.find("comma"), std::string::npos) << comma;
+    EXPECT_NE(comma.find("\".\""), std::string::npos) << "names the decimal point: " << comma;
+
+    // A long paste is cut, and control characters never reach the one-line message.
+    const std::u16string pasted = u"12\tab\ncd" + std::u16string(1000, u'x');
+    const std::string cut = read_error(pasted).what();
+    EXPECT_LT(cut.size(), 200u);
+    EXPECT_EQ(cut.find_first_of("\t\n"), std::string::npos) << cut;
+    EXPECT_NE(cut.find("...\""), std::string::npos) << cut;
+}
+
+TEST(FromText, Range) {
+    for (const std::u16string_view text : {u"1e400", u"-1e400", u"1e999999999999999999",
+                                           u"179769313486231580793728971405303415e274"}) {
+        const ridi::calc_error error = read_error(text);
+        EXPECT_EQ(error.kind(), error_kind::overflow) << error.what();
+        EXPECT_NE(std::string(error.what()).find("too large"), std::string::npos);
+    }
+    // Too small for a double is no error: the nearest double, keeping the sign of a zero.
+    EXPECT_EQ(read(u"3e-324"), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(read(u"2e-308"), 2e-308);
+    const double tiny = read(u"1e-400");
+    EXPECT_EQ(tiny, 0.0);
+    EXPECT_FALSE(std::signbit(tiny));
+    const double negative_tiny = read(u"-1e-400");
+    EXPECT_EQ(negative_tiny, 0.0);
+    EXPECT_TRUE(std::signbit(negative_tiny));
+    EXPECT_EQ(read(u"0.0000000000000000000000000000001e-999999999999999999"), 0.0);
+    EXPECT_EQ(read(u"0e999999999999999999"), 0.0); // zero stays zero, however large the exponent
+    EXPECT_EQ(read(u"1797693134862315708e290"), std::numeric_limits<double>::max());
+}
+
+TEST(FromText, DecimalComma) {
+    const ridi::number_options comma{.decimal_comma = true};
+    EXPECT_EQ(read(u"7,1", comma), 7.1);
+    EXPECT_EQ(read(u",5", comma), 0.5);
+    EXPECT_EQ(read(u"435.850", comma), 435.85); // the point still works
+    EXPECT_EQ(read(u"-2,5e1", comma), -25.0);
+    for (const std::u16string_view text : {u"1,2.3", u"1.2,3", u"1,,2", u"1,2,3"}) {
+        const ridi::calc_error error = read_error(text, comma);
+        EXPECT_EQ(error.kind(), error_kind::not_a_number);
+        EXPECT_NE(std::string(error.what()).find("more than one decimal point"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(read_error(u"7,1").kind(), error_kind::not_a_number); // off by default
+}
+
+TEST(Format, Basic) {
+    EXPECT_EQ(ridi::format_fixed(300.0 / 435.85 * 0.25, 3), "0.172");
+    EXPECT_EQ(ridi::format_fixed(9.375, 3), "9.375");
+    EXPECT_EQ(ridi::format_fixed(123.0, 3), "123.000");
+    EXPECT_EQ(ridi::format_fixed(0.0, 3), "0.000");
+    EXPECT_EQ(ridi::format_fixed(-0.75, 3), "-0.750");
+    EXPECT_EQ(ridi::format_fixed(1234567.0, 3), "1234567.000"); // no grouping
+    EXPECT_EQ(ridi::format_fixed(0.5, 0), "1");                 // other precisions work alike
+    EXPECT_EQ(ridi::format_fixed(static_cast<double>(0.7f), 2), "0.70");
+    EXPECT_EQ(ridi::text_from_number(0.172), u"0.172");
+}
+
+TEST(Format, Rounding) {
+    EXPECT_EQ(ridi::format_fixed(0.0625, 3), "0.063");     // exact half: away from zero
+    EXPECT_EQ(ridi::format_fixed(-0.0625, 3), "-0.063");   // also for negatives
+    EXPECT_EQ(ridi::format_fixed(1.0005, 3), "1.001");     // the shortest digits are 1.0005
+    EXPECT_EQ(ridi::format_fixed(6.56249989, 3), "6.562"); // just below a half
+    EXPECT_EQ(ridi::format_fixed(0.00049999, 3), "0.000");
+    EXPECT_EQ(ridi::format_fixed(0.0005, 3), "0.001");
+    EXPECT_EQ(ridi::format_fixed(9.9995, 3), "10.000"); // the carry runs into a new digit
+    EXPECT_EQ(ridi::format_fixed(999.9996, 3), "1000.000");
+    EXPECT_EQ(ridi::format_fixed(2.675, 2), "2.68"); // shortest digits, not the binary 2.67499..
+}
+
+TEST(Format, NoMinusOnZero) {
+    EXPECT_EQ(ridi::format_fixed(-0.0, 3), "0.000");
+    EXPECT_EQ(ridi::format_fixed(-0.0004, 3), "0.000");
+    EXPECT_EQ(ridi::format_fixed(-1e-300, 3), "0.000");
+    EXPECT_EQ(ridi::format_fixed(-std::numeric_limits<double>::denorm_min(), 3), "0.000");
+}
+
+TEST(Format, HugeValuesInFullDigits) {
+    EXPECT_EQ(ridi::format_fixed(1e21, 3), "1000000000000000000000.000");
+    const std::string largest = ridi::format_fixed(-std::numeric_limits<double>::max(), 3);
+    EXPECT_EQ(largest, "-17976931348623157" + std::string(292, '0') + ".000");
+}
+
+} // namespace
