@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <locale>
 #include <string>
 
 namespace {
@@ -167,6 +169,30 @@ TEST(Format, HugeValuesInFullDigits) {
     EXPECT_EQ(ridi::format_fixed(1e21, 3), "1000000000000000000000.000");
     const std::string largest = ridi::format_fixed(-std::numeric_limits<double>::max(), 3);
     EXPECT_EQ(largest, "-17976931348623157" + std::string(292, '0') + ".000");
+}
+
+// A numeric punctuation that writes decimals with a comma and groups thousands.
+struct comma_punctuation final : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST(Locale, NeverChangesEitherConversion) {
+    const std::locale previous = std::locale::global(
+        std::locale(std::locale::classic(), new comma_punctuation)); // owned by the locale
+    // The C library's locale too, where this machine has one that writes a comma.
+    const std::string c_previous = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            break;
+        }
+    }
+    EXPECT_EQ(read(u"435.850"), 435.85);
+    EXPECT_EQ(read_error(u"7,1").kind(), error_kind::not_a_number);
+    EXPECT_EQ(ridi::format_fixed(1234.5678, 3), "1234.568");
+    std::setlocale(LC_ALL, c_previous.c_str());
+    std::locale::global(previous);
 }
 
 } // namespace
