@@ -3,7 +3,9 @@
 # application by its id and the release by the project version.
 source "$(dirname "$0")/lib.sh" "$1"
 
-desktop-file-validate "$desktop_file" || fail "desktop-file-validate $desktop_file"
+# Hints too: one says, for example, that the menu cannot place the entry.
+report=$(desktop-file-validate "$desktop_file" 2>&1) || fail "desktop-file-validate $desktop_file"
+check_equal "what desktop-file-validate says" "" "$report"
 appstreamcli validate --no-net --explain "$metainfo_file" || fail "appstreamcli validate $metainfo_file"
 # With the window installed, the whole tree: metainfo, desktop entry and icon together.
 if [ -e "$stage/usr/bin/ridi" ]; then
