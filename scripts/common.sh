@@ -11,6 +11,7 @@ ridi_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth
+    netpbm desktop-file-utils appstream man-db groff-base dpkg-dev binutils-mingw-w64-x86-64
 )
 
 # Installs the packages that are not installed yet (apt-get; sudo when not root).

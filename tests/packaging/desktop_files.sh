@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The desktop entry and the metainfo pass the freedesktop and AppStream validators, and name the
+# application by its id and the release by the project version.
+source "$(dirname "$0")/lib.sh" "$1"
+
+# Hints too: one says, for example, that the menu cannot place the entry.
+report=$(desktop-file-validate "$desktop_file" 2>&1) || fail "desktop-file-validate $desktop_file"
+check_equal "what desktop-file-validate says" "" "$report"
+appstreamcli validate --no-net --explain "$metainfo_file" || fail "appstreamcli validate $metainfo_file"
+# With the window installed, the whole tree: metainfo, desktop entry and icon together.
+if [ -e "$stage/usr/bin/ridi" ]; then
+    appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli validate-tree $stage"
+fi
+
+check_equal "Icon of the desktop entry" "Icon=$app_id" "$(grep '^Icon=' "$desktop_file")"
+check_equal "Exec of the desktop entry" "Exec=ridi" "$(grep '^Exec=' "$desktop_file")"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo_file" ||
+    fail "the metainfo launches $app_id.desktop"
+grep -q "<release version=\"$version\" date=\"[0-9-]*\"/>" "$metainfo_file" ||
+    fail "the metainfo names release $version with its date"
+finish
