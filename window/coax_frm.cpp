@@ -171,14 +171,12 @@ void coax_frm::place_controls() {
                              return layout::text_room(*field, box);
                          }});
     }
-    const QFontMetrics cable_metrics = cable_combo_->lineEdit()->fontMetrics();
-    for (int i = 0; i < cable_combo_->count(); ++i) {
-        boxes.push_back({layout::pixels("cable_combo"),
-                         layout::field_text_size(cable_metrics, cable_combo_->itemText(i)),
-                         [this](QSize box) {
-                             return layout::text_room(*cable_combo_, box);
-                         }});
-    }
+    boxes.push_back({layout::pixels("cable_combo"),
+                     layout::field_text_size(cable_combo_->lineEdit()->fontMetrics(),
+                                             cable_combo_->currentText()),
+                     [this](QSize box) {
+                         return layout::text_room(*cable_combo_, box);
+                     }});
     boxes.push_back({layout::pixels("calc_cmd"),
                      layout::text_size(calc_cmd_->fontMetrics(), calc_cmd_->text(), true),
                      [this](QSize box) {
