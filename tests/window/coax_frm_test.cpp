@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QClipboard>
 #include <QCompleter>
 #include <QDialog>
 #include <QMessageBox>
@@ -611,10 +612,15 @@ void window_test::results_selectable_not_editable() {
         QVERIFY(!flags.testFlag(Qt::TextEditable));
         QVERIFY(!(label->focusPolicy() & Qt::TabFocus));
 
-        // Select it from the keyboard and type over it: the value stays.
+        // Select it from the keyboard and copy it; typing over it changes nothing.
         const QString value = label->text();
         QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), label);
+        QTest::keyClick(label, Qt::Key_Home);
         QTest::keyClick(label, Qt::Key_End, Qt::ShiftModifier);
+        QCOMPARE(label->selectedText(), value);
+        QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), value);
         QTest::keyClicks(label, QStringLiteral("9"));
         QTest::keyClick(label, Qt::Key_Backspace);
         QCOMPARE(label->text(), value);
