@@ -1,0 +1,652 @@
+// The window as a user meets it: what it shows at start, where everything is, the keyboard,
+// the calculation through the real controls, and failures.
+#include "window_test_support.hpp"
+
+#include "layout.hpp"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QClipboard>
+#include <QCompleter>
+#include <QDialog>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
+
+using window_support::core_message;
+using window_support::shown_window;
+
+namespace {
+
+// The text a control shows, whatever its kind.
+QString shown_text(const QWidget* control) {
+    if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
+        return field->text();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
+        return combo->currentText();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        return button->text();
+    }
+    return qobject_cast<const QLabel*>(control)->text();
+}
+
+// The control that has the focus; the cable field stands for the line edit inside it.
+QString focused() {
+    QWidget* widget = QApplication::focusWidget();
+    if (widget == nullptr) {
+        return QStringLiteral("(none)");
+    }
+    if (qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr) {
+        widget = widget->parentWidget();
+    }
+    return widget->objectName();
+}
+
+// Replaces the text of a field by typing, as a user does.
+void type_into(QWidget* input, const QString& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(input)) {
+        input = combo->lineEdit();
+    }
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(input, Qt::Key_Delete);
+    QTest::keyClicks(input, text);
+}
+
+QWidget* input_named(const shown_window& w, const QByteArray& name) {
+    QWidget* input = w.get<QWidget>(name.constData());
+    if (auto* combo = qobject_cast<QComboBox*>(input)) {
+        return combo->lineEdit();
+    }
+    return input;
+}
+
+} // namespace
+
+class window_test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8)); }
+
+    void start_state_data();
+    void start_state();
+    void start_window();
+    void geometry_data();
+    void geometry();
+    void cable_list();
+
+    void tab_cycle();
+    void alt_c_calculates_data();
+    void alt_c_calculates();
+    void return_in_inputs_calculates_nothing_data();
+    void return_in_inputs_calculates_nothing();
+    void keys_on_button_click_once_data();
+    void keys_on_button_click_once();
+    void escape_leaves_window_open();
+
+    void worked_examples_data();
+    void worked_examples();
+    void cable_picked_from_list();
+    void typed_cable_kept_as_typed_data();
+    void typed_cable_kept_as_typed();
+
+    void failures_data();
+    void failures();
+    void real_message_box();
+
+    void decimal_comma_data();
+    void decimal_comma();
+    void decimal_comma_follows_default_locale();
+
+    void accessibility_data();
+    void accessibility();
+    void results_selectable_not_editable();
+    void icon();
+};
+
+void window_test::start_state_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tooltip");
+    const QString none;
+    QTest::newRow("lbl_lbl_0") << "QLabel"
+                               << "Frequency" << none;
+    QTest::newRow("freq_txt") << "QLineEdit"
+                              << "435.850"
+                              << "Center frequency in MHz";
+    QTest::newRow("lbl_lbl_2") << "QLabel"
+                               << "1/4 Wave" << none;
+    QTest::newRow("qtr_num_txt") << "QLineEdit"
+                                 << "1"
+                                 << "Number of 1/4 waves required";
+    QTest::newRow("lbl_lbl_1") << "QLabel"
+                               << "Cable Type" << none;
+    QTest::newRow("cable_combo") << "QComboBox"
+                                 << "RG-58"
+                                 << "Select cable type";
+    QTest::newRow("calc_cmd") << "QPushButton"
+                              << "&Calculate" << none;
+    QTest::newRow("lbl_lbl_3") << "QLabel"
+                               << "RI-DI Length (Metres)" << none;
+    QTest::newRow("coax_length_lbl") << "QLabel"
+                                     << ""
+                                     << "RI-DI length for required number of 1/4 waves";
+    QTest::newRow("lbl_lbl_4") << "QLabel"
+                               << "V/F Corrected (Metres)" << none;
+    QTest::newRow("vf_length_lbl") << "QLabel"
+                                   << ""
+                                   << "Velocity factor corrected length";
+}
+
+void window_test::start_state() {
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, tooltip);
+    shown_window w;
+    const QWidget* control = w.get<QWidget>(QTest::currentDataTag());
+    QVERIFY(control->inherits(kind.toLatin1().constData()));
+    QCOMPARE(shown_text(control), text);
+    QCOMPARE(control->toolTip(), tooltip);
+    if (kind == QLatin1String("QLabel") && tooltip.isEmpty()) {
+        QCOMPARE(control->focusPolicy(), Qt::NoFocus);
+    }
+}
+
+void window_test::start_window() {
+    shown_window w;
+    QCOMPARE(w.frm->windowTitle(), QStringLiteral("RI-DI"));
+    QVERIFY(qobject_cast<QDialog*>(w.frm.get()) == nullptr);
+    QVERIFY(w.frm->isWindow());
+    QCOMPARE(focused(), QStringLiteral("freq_txt"));
+    QVERIFY(!w.calc()->isDefault());
+    QVERIFY(!w.calc()->autoDefault());
+    QCOMPARE(w.freq()->maxLength(), std::numeric_limits<int>::max());
+    QCOMPARE(w.qtr_num()->maxLength(), std::numeric_limits<int>::max());
+    QCOMPARE(w.cable()->lineEdit()->maxLength(), std::numeric_limits<int>::max());
+}
+
+void window_test::geometry_data() {
+    QTest::addColumn<QRect>("box");
+    QTest::newRow("lbl_lbl_0") << QRect(16, 0, 73, 17);
+    QTest::newRow("freq_txt") << QRect(16, 16, 65, 19);
+    QTest::newRow("lbl_lbl_2") << QRect(104, 0, 73, 17);
+    QTest::newRow("qtr_num_txt") << QRect(104, 16, 25, 19);
+    QTest::newRow("lbl_lbl_1") << QRect(16, 40, 73, 17);
+    QTest::newRow("cable_combo") << QRect(16, 56, 65, 21);
+    QTest::newRow("calc_cmd") << QRect(16, 88, 121, 25);
+    QTest::newRow("lbl_lbl_3") << QRect(16, 120, 121, 17);
+    QTest::newRow("coax_length_lbl") << QRect(16, 136, 121, 25);
+    QTest::newRow("lbl_lbl_4") << QRect(16, 168, 129, 17);
+    QTest::newRow("vf_length_lbl") << QRect(16, 184, 121, 25);
+}
+
+// Liberation Sans 8 pt fits the layout as drawn, so every box is exactly where it was drawn.
+void window_test::geometry() {
+    QFETCH(QRect, box);
+    shown_window w;
+    QCOMPARE(w.frm->scale_factor(), 1.0);
+    QCOMPARE(w.get<QWidget>(QTest::currentDataTag())->geometry(), box);
+    QCOMPARE(w.frm->size(), QSize(154, 224));
+    QCOMPARE(w.frm->minimumSize(), QSize(154, 224));
+    QCOMPARE(w.frm->maximumSize(), QSize(154, 224));
+}
+
+void window_test::cable_list() {
+    shown_window w;
+    const QComboBox* combo = w.cable();
+    const QStringList expected = {"RG-11",  "RG-55",  "RG-58",  "RG-142", "RG-174",
+                                  "RG-188", "RG-196", "RG-213", "RG-214", "RG-223",
+                                  "RG-316", "H100",   "H155",   "H500"};
+    QCOMPARE(combo->count(), expected.size());
+    for (int i = 0; i < combo->count(); ++i) {
+        QCOMPARE(combo->itemText(i), expected[i]);
+        QCOMPARE(combo->itemData(i), QVariant(0));
+    }
+    QCOMPARE(combo->currentIndex(), 2);
+    QVERIFY(combo->isEditable());
+    QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
+    QVERIFY(combo->completer() == nullptr);
+}
+
+void window_test::tab_cycle() {
+    shown_window w;
+    const QStringList forward = {"cable_combo", "calc_cmd", "qtr_num_txt", "freq_txt",
+                                 "cable_combo"};
+    for (const QString& next : forward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focused(), next);
+    }
+    const QStringList backward = {"freq_txt", "qtr_num_txt", "calc_cmd", "cable_combo", "freq_txt"};
+    for (const QString& next : backward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), next);
+    }
+}
+
+void window_test::alt_c_calculates_data() {
+    QTest::addColumn<QByteArray>("focus");
+    for (const char* name : {"freq_txt", "qtr_num_txt", "cable_combo", "calc_cmd"}) {
+        QTest::newRow(name) << QByteArray(name);
+    }
+}
+
+void window_test::alt_c_calculates() {
+    QFETCH(QByteArray, focus);
+    shown_window w;
+    QSignalSpy clicks(w.calc(), &QPushButton::clicked);
+    input_named(w, focus)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(w.coax_length(), QStringLiteral("0.172"));
+    QCOMPARE(w.vf_length(), QStringLiteral("0.114"));
+    QCOMPARE(clicks.count(), 1);
+    // Nothing of the key was typed into the field.
+    QCOMPARE(w.freq()->text(), QStringLiteral("435.850"));
+    QCOMPARE(w.qtr_num()->text(), QStringLiteral("1"));
+    QCOMPARE(w.cable()->currentText(), QStringLiteral("RG-58"));
+}
+
+void window_test::return_in_inputs_calculates_nothing_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("key");
+    for (const char* name : {"freq_txt", "qtr_num_txt", "cable_combo"}) {
+        QTest::addRow("%s Return", name) << QByteArray(name) << int(Qt::Key_Return);
+        QTest::addRow("%s Enter", name) << QByteArray(name) << int(Qt::Key_Enter);
+    }
+}
+
+void window_test::return_in_inputs_calculates_nothing() {
+    QFETCH(QByteArray, input);
+    QFETCH(int, key);
+    shown_window w;
+    QSignalSpy clicks(w.calc(), &QPushButton::clicked);
+    QWidget* target = input_named(w, input);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QTest::qWait(200); // longer than an access key's delayed click
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(w.coax_length(), QString());
+    QCOMPARE(w.vf_length(), QString());
+    QCOMPARE(w.cable()->count(), 14);
+    QVERIFY(w.frm->isVisible());
+}
+
+void window_test::keys_on_button_click_once_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void window_test::keys_on_button_click_once() {
+    QFETCH(int, key);
+    shown_window w;
+    QSignalSpy clicks(w.calc(), &QPushButton::clicked);
+    w.calc()->setFocus();
+    QTest::keyClick(w.calc(), Qt::Key(key));
+    QTRY_COMPARE(clicks.count(), 1);
+    QTest::qWait(200);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(w.coax_length(), QStringLiteral("0.172"));
+    QCOMPARE(w.vf_length(), QStringLiteral("0.114"));
+    QVERIFY(w.errors.isEmpty());
+}
+
+void window_test::escape_leaves_window_open() {
+    shown_window w;
+    for (const char* name : {"freq_txt", "qtr_num_txt", "cable_combo", "calc_cmd"}) {
+        QWidget* target = input_named(w, name);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        QVERIFY2(w.frm->isVisible(), name);
+    }
+    QCOMPARE(w.freq()->text(), QStringLiteral("435.850"));
+    QCOMPARE(w.cable()->currentText(), QStringLiteral("RG-58"));
+    QCOMPARE(w.coax_length(), QString());
+}
+
+void window_test::worked_examples_data() {
+    QTest::addColumn<QString>("freq");
+    QTest::addColumn<QString>("qtr_num");
+    QTest::addColumn<QString>("cable");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("corrected");
+    QTest::newRow("starting texts") << "435.850"
+                                    << "1"
+                                    << "RG-58"
+                                    << "0.172"
+                                    << "0.114";
+    QTest::newRow("typed H100") << "435.850"
+                                << "1"
+                                << "H100"
+                                << "0.172"
+                                << "0.144";
+    QTest::newRow("typed lower-case rg-58 has factor 0") << "435.850"
+                                                         << "1"
+                                                         << "rg-58"
+                                                         << "0.172"
+                                                         << "0.000";
+    QTest::newRow("single-precision factor rounds down") << "8"
+                                                         << "1"
+                                                         << "RG-142"
+                                                         << "9.375"
+                                                         << "6.562";
+    QTest::newRow("corrected from the shown length") << "1.3"
+                                                     << "1"
+                                                     << "RG-142"
+                                                     << "57.692"
+                                                     << "40.384";
+    QTest::newRow("negative frequency") << "-100"
+                                        << "1"
+                                        << "RG-58"
+                                        << "-0.750"
+                                        << "-0.495";
+    QTest::newRow("count need not be whole") << "100"
+                                             << "2.5"
+                                             << "RG-58"
+                                             << "1.875"
+                                             << "1.238";
+}
+
+void window_test::worked_examples() {
+    QFETCH(QString, freq);
+    QFETCH(QString, qtr_num);
+    QFETCH(QString, cable);
+    QFETCH(QString, length);
+    QFETCH(QString, corrected);
+    shown_window w;
+    type_into(w.freq(), freq);
+    type_into(w.qtr_num(), qtr_num);
+    type_into(w.cable(), cable);
+    QCOMPARE(w.cable()->currentText(), cable);
+    QTest::mouseClick(w.calc(), Qt::LeftButton);
+    QCOMPARE(w.coax_length(), length);
+    QCOMPARE(w.vf_length(), corrected);
+    QVERIFY(w.errors.isEmpty());
+    QCOMPARE(w.cable()->count(), 14);
+}
+
+void window_test::cable_picked_from_list() {
+    shown_window w;
+    QComboBox* combo = w.cable();
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex h100 = combo->model()->index(11, 0);
+    view->scrollTo(h100);
+    QTest::qWait(QApplication::doubleClickInterval() + 50); // a popup ignores a hasty release
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(h100).center());
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(combo->currentText(), QStringLiteral("H100"));
+    QTest::mouseClick(w.calc(), Qt::LeftButton);
+    QCOMPARE(w.coax_length(), QStringLiteral("0.172"));
+    QCOMPARE(w.vf_length(), QStringLiteral("0.144"));
+    QCOMPARE(combo->count(), 14);
+}
+
+void window_test::typed_cable_kept_as_typed_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("lower case of an entry") << "rg-58";
+    QTest::newRow("start of an entry") << "RG-5";
+    QTest::newRow("entry with a blank after it") << "RG-58 ";
+    QTest::newRow("not a cable") << "LMR-400";
+    QTest::newRow("an entry typed exactly") << "H155";
+}
+
+// Nothing completes, corrects or inserts what the user types, not even Return or leaving the
+// field.
+void window_test::typed_cable_kept_as_typed() {
+    QFETCH(QString, typed);
+    shown_window w;
+    QComboBox* combo = w.cable();
+    type_into(combo, typed);
+    QCOMPARE(combo->currentText(), typed);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Enter);
+    QCOMPARE(combo->currentText(), typed);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("calc_cmd"));
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(combo->count(), 14);
+    QCOMPARE(combo->itemText(2), QStringLiteral("RG-58"));
+    QVERIFY(w.errors.isEmpty());
+}
+
+void window_test::failures_data() {
+    QTest::addColumn<QString>("freq");
+    QTest::addColumn<QString>("qtr_num");
+    QTest::addColumn<QString>("names");
+    QTest::newRow("frequency 0") << "0"
+                                 << "1"
+                                 << "frequency";
+    QTest::newRow("frequency -0") << "-0"
+                                  << "1"
+                                  << "frequency";
+    QTest::newRow("frequency not a number") << "abc"
+                                            << "1"
+                                            << "frequency";
+    QTest::newRow("frequency empty") << ""
+                                     << "1"
+                                     << "frequency";
+    QTest::newRow("count not a number") << "435.850"
+                                        << "one"
+                                        << "quarter waves";
+    QTest::newRow("count with a comma in the C locale") << "435.850"
+                                                        << "1,5"
+                                                        << "comma";
+    QTest::newRow("length beyond the double range") << "1e-310"
+                                                    << "1e10"
+                                                    << "too large";
+}
+
+// A failure shows the core's message once, leaves the results of the last good click on show,
+// and the window carries on.
+void window_test::failures() {
+    QFETCH(QString, freq);
+    QFETCH(QString, qtr_num);
+    QFETCH(QString, names);
+    shown_window w;
+    type_into(w.freq(), QStringLiteral("100"));
+    QTest::mouseClick(w.calc(), Qt::LeftButton);
+    QCOMPARE(w.coax_length(), QStringLiteral("0.750"));
+
+    type_into(w.freq(), freq);
+    type_into(w.qtr_num(), qtr_num);
+    QTest::mouseClick(w.calc(), Qt::LeftButton);
+    QCOMPARE(w.errors.size(), 1);
+    QCOMPARE(w.errors.first(), core_message(freq, qtr_num, QStringLiteral("RG-58")));
+    QVERIFY2(w.errors.first().contains(names, Qt::CaseInsensitive), qPrintable(w.errors.first()));
+    QCOMPARE(w.coax_length(), QStringLiteral("0.750"));
+    QCOMPARE(w.vf_length(), QStringLiteral("0.495"));
+    QCOMPARE(w.freq()->text(), freq);
+    QCOMPARE(w.qtr_num()->text(), qtr_num);
+
+    type_into(w.freq(), QStringLiteral("435.850"));
+    type_into(w.qtr_num(), QStringLiteral("1"));
+    QTest::mouseClick(w.calc(), Qt::LeftButton);
+    QCOMPARE(w.coax_length(), QStringLiteral("0.172"));
+    QCOMPARE(w.vf_length(), QStringLiteral("0.114"));
+    QCOMPARE(w.errors.size(), 1);
+}
+
+// The one test of the real box: a warning titled "RI-DI" over the window, showing what the
+// user typed as plain text, and the window usable once it is closed.
+void window_test::real_message_box() {
+    ridi::coax_frm frm;
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    auto* freq = frm.findChild<QLineEdit*>(QStringLiteral("freq_txt"));
+    auto* calc = frm.findChild<QPushButton*>(QStringLiteral("calc_cmd"));
+    const QString typed = QStringLiteral("<b>435</b>");
+    freq->setText(typed);
+
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    QWidget* parent = nullptr;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            format = box->textFormat();
+            parent = box->parentWidget();
+            box->accept();
+        }
+    });
+    closer.start(20);
+    QTest::mouseClick(calc, Qt::LeftButton); // returns once the box is closed
+    closer.stop();
+
+    QCOMPARE(title, QStringLiteral("RI-DI"));
+    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(text, core_message(typed, QStringLiteral("1"), QStringLiteral("RG-58")));
+    QVERIFY(text.contains(typed));
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(parent, &frm);
+    QVERIFY(frm.isVisible());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    freq->setText(QStringLiteral("435.850"));
+    QTest::mouseClick(calc, Qt::LeftButton);
+    QCOMPARE(frm.findChild<QLabel*>(QStringLiteral("coax_length_lbl"))->text(),
+             QStringLiteral("0.172"));
+}
+
+void window_test::decimal_comma_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("freq");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("de_DE takes 7,1") << QLocale(QLocale::German, QLocale::Germany) << "7,1"
+                                     << "10.563" << false;
+    QTest::newRow("de_DE takes 7.1 too") << QLocale(QLocale::German, QLocale::Germany) << "7.1"
+                                         << "10.563" << false;
+    QTest::newRow("fr_FR takes 7,1") << QLocale(QLocale::French, QLocale::France) << "7,1"
+                                     << "10.563" << false;
+    QTest::newRow("C refuses 7,1") << QLocale::c() << "7,1"
+                                   << "" << true;
+    QTest::newRow("en_US refuses 7,1") << QLocale(QLocale::English, QLocale::UnitedStates) << "7,1"
+                                       << "" << true;
+}
+
+// Results are written with "." in every locale, and read back so.
+void window_test::decimal_comma() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, freq);
+    QFETCH(QString, length);
+    QFETCH(bool, fails);
+    shown_window w(locale);
+    type_into(w.freq(), freq);
+    QTest::mouseClick(w.calc(), Qt::LeftButton);
+    QCOMPARE(w.coax_length(), length);
+    if (fails) {
+        QCOMPARE(w.errors.size(), 1);
+        QVERIFY2(w.errors.first().contains(QStringLiteral("comma")), qPrintable(w.errors.first()));
+        QCOMPARE(w.vf_length(), QString());
+    } else {
+        QVERIFY(w.errors.isEmpty());
+        QCOMPARE(w.vf_length(), QStringLiteral("6.972"));
+    }
+}
+
+void window_test::decimal_comma_follows_default_locale() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const bool german = ridi::coax_frm().options().decimal_comma;
+    QLocale::setDefault(QLocale::c());
+    const bool c = ridi::coax_frm().options().decimal_comma;
+    QLocale::setDefault(QLocale::system());
+    QVERIFY(german);
+    QVERIFY(!c);
+}
+
+void window_test::accessibility_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QByteArray>("caption");
+    QTest::newRow("freq_txt") << "Frequency"
+                              << "Center frequency in MHz" << QByteArray("lbl_lbl_0");
+    QTest::newRow("qtr_num_txt") << "1/4 Wave"
+                                 << "Number of 1/4 waves required" << QByteArray("lbl_lbl_2");
+    QTest::newRow("cable_combo") << "Cable Type"
+                                 << "Select cable type" << QByteArray("lbl_lbl_1");
+    QTest::newRow("calc_cmd") << "Calculate"
+                              << "" << QByteArray();
+}
+
+void window_test::accessibility() {
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QByteArray, caption);
+    shown_window w;
+    // The cable field's focus is in the line edit inside it, which carries the name.
+    QWidget* control = input_named(w, QTest::currentDataTag());
+    QAccessibleInterface* ax = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(ax != nullptr);
+    QCOMPARE(ax->text(QAccessible::Name).remove(QLatin1Char('&')), name);
+    QCOMPARE(ax->text(QAccessible::Description), description);
+    if (!caption.isEmpty()) {
+        // The caption is tied to its input, so a screen reader also finds it as the label.
+        QCOMPARE(w.get<QLabel>(caption.constData())->buddy(),
+                 w.get<QWidget>(QTest::currentDataTag()));
+    }
+}
+
+// A result label has no name of its own, so a screen reader reads the value.
+void window_test::results_selectable_not_editable() {
+    shown_window w;
+    QTest::mouseClick(w.calc(), Qt::LeftButton);
+    for (const char* name : {"coax_length_lbl", "vf_length_lbl"}) {
+        auto* label = w.get<QLabel>(name);
+        QVERIFY(label->accessibleName().isEmpty());
+        QAccessibleInterface* ax = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(ax->text(QAccessible::Name), label->text());
+        QCOMPARE(ax->text(QAccessible::Description), label->toolTip());
+
+        const Qt::TextInteractionFlags flags = label->textInteractionFlags();
+        QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
+        QVERIFY(flags.testFlag(Qt::TextSelectableByKeyboard));
+        QVERIFY(!flags.testFlag(Qt::TextEditable));
+        QVERIFY(!(label->focusPolicy() & Qt::TabFocus));
+
+        // Select it from the keyboard and copy it; typing over it changes nothing.
+        const QString value = label->text();
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), label);
+        QTest::keyClick(label, Qt::Key_Home);
+        QTest::keyClick(label, Qt::Key_End, Qt::ShiftModifier);
+        QCOMPARE(label->selectedText(), value);
+        QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), value);
+        QTest::keyClicks(label, QStringLiteral("9"));
+        QTest::keyClick(label, Qt::Key_Backspace);
+        QCOMPARE(label->text(), value);
+    }
+}
+
+void window_test::icon() {
+    shown_window w;
+    const QIcon icon = w.frm->windowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    QVERIFY(sizes.contains(QSize(16, 16)));
+    QVERIFY(sizes.contains(QSize(32, 32)));
+    for (int side : {16, 32}) {
+        const QImage image = icon.pixmap(side, side).toImage();
+        QCOMPARE(image.size(), QSize(side, side));
+        QSet<QRgb> colours;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                colours.insert(image.pixel(x, y));
+            }
+        }
+        QVERIFY2(colours.size() <= 16, qPrintable(QString::number(colours.size())));
+        QVERIFY(colours.contains(qRgb(0, 0, 0)));       // the screen
+        QVERIFY(colours.contains(qRgb(255, 255, 255))); // the trace
+    }
+}
+
+QTEST_MAIN(window_test)
+#include "coax_frm_test.moc"

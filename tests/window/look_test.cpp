@@ -1,0 +1,186 @@
+// How the window looks: the result labels, and a layout that grows with the user's font so
+// that no text is clipped.
+#include "window_test_support.hpp"
+
+#include "layout.hpp"
+#include "text_room.hpp"
+
+#include <QFontInfo>
+
+using window_support::shown_window;
+
+namespace {
+
+struct font_choice {
+    QString family;
+    double points;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(font_choice)
+
+class look_test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8)); }
+
+    void result_labels();
+
+    void scaled_layout_data();
+    void scaled_layout();
+
+    void scale_factor_data();
+    void scale_factor();
+};
+
+void look_test::result_labels() {
+    shown_window w;
+    QTest::mouseClick(w.calc(), Qt::LeftButton);
+    for (const char* name : {"coax_length_lbl", "vf_length_lbl"}) {
+        auto* label = w.get<QLabel>(name);
+        const QFont font = label->font();
+        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.pointSizeF(), 14.25);
+        QCOMPARE(font.weight(), QFont::Normal);
+        QVERIFY(!font.italic());
+        QVERIFY(!font.underline());
+        QVERIFY(!font.strikeOut());
+        // Arial is there under its metric-compatible name.
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+
+        QVERIFY(label->autoFillBackground());
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
+        const QImage image = label->grab().toImage();
+        const QPoint inside(image.width() - 4, image.height() / 2); // right of the digits
+        QCOMPARE(QColor(image.pixel(inside)), QColor(Qt::white));
+        // The digits are drawn dark on the white.
+        bool dark = false;
+        for (int x = 0; x < image.width() / 2 && !dark; ++x) {
+            dark = qGray(image.pixel(x, image.height() / 2)) < 100;
+        }
+        QVERIFY(dark);
+    }
+}
+
+void look_test::scaled_layout_data() {
+    QTest::addColumn<font_choice>("font");
+    QTest::addColumn<bool>("as_drawn");
+    QTest::newRow("Liberation Sans 8") << font_choice{"Liberation Sans", 8} << true;
+    QTest::newRow("DejaVu Sans 9") << font_choice{"DejaVu Sans", 9} << false;
+    QTest::newRow("DejaVu Sans 14") << font_choice{"DejaVu Sans", 14} << false;
+    QTest::newRow("Liberation Sans 14") << font_choice{"Liberation Sans", 14} << false;
+    QTest::newRow("Liberation Sans 10.5") << font_choice{"Liberation Sans", 10.5} << false;
+}
+
+// Every box is the drawn one times one factor, the smallest at which every text is whole.
+void look_test::scaled_layout() {
+    QFETCH(font_choice, font);
+    QFETCH(bool, as_drawn);
+    QFont app_font(font.family);
+    app_font.setPointSizeF(font.points);
+    QApplication::setFont(app_font);
+    QCOMPARE(QFontInfo(app_font).family(), font.family);
+    shown_window w;
+    const double s = w.frm->scale_factor();
+    qInfo("scale factor %.4f", s);
+    QVERIFY(s >= 1.0);
+    QCOMPARE(s == 1.0, as_drawn);
+
+    const QSize client = w.frm->size();
+    QCOMPARE(client, ridi::layout::scaled(QSize(154, 224), s));
+    QCOMPARE(w.frm->minimumSize(), client);
+    QCOMPARE(w.frm->maximumSize(), client);
+
+    double tightest = 0; // the largest share of its room that a text takes
+    const auto check = [&](const char* name, QSize need, QSize room) {
+        QVERIFY2(need.width() <= room.width() && need.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
+                                .arg(QLatin1String(name))
+                                .arg(need.width())
+                                .arg(need.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+        tightest = std::max(
+            {tightest, double(need.width()) / room.width(), double(need.height()) / room.height()});
+    };
+
+    for (const ridi::layout::place& place : ridi::layout::places) {
+        const QString name = QString::fromLatin1(place.name.data(), qsizetype(place.name.size()));
+        const QWidget* control = w.get<QWidget>(name.toLatin1().constData());
+        const QRect drawn(place.left / 15, place.top / 15, place.width / 15, place.height / 15);
+        const QRect box = control->geometry();
+        QCOMPARE(box, ridi::layout::scaled(drawn, s));
+        QVERIFY(std::abs(box.width() - drawn.width() * s) <= 0.5);
+        QVERIFY(std::abs(box.height() - drawn.height() * s) <= 0.5);
+        QVERIFY(std::abs(box.x() - drawn.x() * s) <= 0.5);
+        QVERIFY(std::abs(box.y() - drawn.y() * s) <= 0.5);
+
+        if (name.startsWith(QLatin1String("lbl_lbl"))) {
+            // A caption label draws its text from its left edge; what lies past the window's
+            // right edge is not seen.
+            const auto* label = static_cast<const QLabel*>(control);
+            const QFontMetrics metrics = label->fontMetrics();
+            const int visible = std::min(box.right() + 1, client.width()) - box.left();
+            check(place.name.data(), {metrics.horizontalAdvance(label->text()), metrics.height()},
+                  {visible, box.height()});
+        }
+    }
+    check("freq_txt", ridi::layout::field_text_size(w.freq()->fontMetrics(), w.freq()->text()),
+          ridi::layout::text_room(*w.freq(), w.freq()->size()));
+    check("qtr_num_txt",
+          ridi::layout::field_text_size(w.qtr_num()->fontMetrics(), w.qtr_num()->text()),
+          ridi::layout::text_room(*w.qtr_num(), w.qtr_num()->size()));
+    const QLineEdit* cable_field = w.cable()->lineEdit();
+    check("cable_combo", ridi::layout::field_text_size(cable_field->fontMetrics(), "RG-58"),
+          {cable_field->width() - 4, cable_field->height()});
+    check("calc_cmd", ridi::layout::text_size(w.calc()->fontMetrics(), w.calc()->text(), true),
+          ridi::layout::text_room(*w.calc(), w.calc()->size()));
+    if (!as_drawn) {
+        // Any smaller factor would clip the tightest text: it fills its room to a pixel.
+        QVERIFY2(tightest > 0.95, qPrintable(QString::number(tightest)));
+    }
+}
+
+void look_test::scale_factor_data() {
+    QTest::addColumn<QRect>("box");
+    QTest::addColumn<QSize>("text");
+    QTest::addColumn<double>("expected");
+    // The room is the box less a 2-pixel frame all round; sizes round to whole pixels.
+    QTest::newRow("fits as drawn") << QRect(16, 0, 73, 17) << QSize(69, 13) << 1.0;
+    QTest::newRow("a pixel too wide") << QRect(16, 0, 73, 17) << QSize(70, 13) << 73.5 / 73;
+    QTest::newRow("twice the room") << QRect(16, 0, 73, 17) << QSize(138, 13) << 141.5 / 73;
+    QTest::newRow("height decides") << QRect(16, 0, 73, 17) << QSize(10, 26) << 29.5 / 17;
+    // At x 104 of 154, 50 pixels show: 46 of them are room.
+    QTest::newRow("visible part fits") << QRect(104, 0, 73, 17) << QSize(46, 13) << 1.0;
+    QTest::newRow("visible part too small") << QRect(104, 0, 73, 17) << QSize(60, 13) << 1.263;
+    QTest::newRow("more than 16 times") << QRect(16, 0, 73, 17) << QSize(5000, 13) << 16.0;
+}
+
+void look_test::scale_factor() {
+    QFETCH(QRect, box);
+    QFETCH(QSize, text);
+    QFETCH(double, expected);
+    const ridi::layout::text_box boxes[] = {
+        {box, text,
+         [](QSize size) {
+             return size - QSize(4, 4);
+         }},
+        {QRect(16, 40, 73, 17), QSize(10, 10),
+         [](QSize size) {
+             return size - QSize(4, 4);
+         }},
+    };
+    const double s = ridi::layout::scale_factor(boxes);
+    if (expected < 16.0) {
+        QVERIFY(ridi::layout::fits(boxes, s));
+    }
+    if (expected > 1.0 && expected < 16.0) {
+        QVERIFY(!ridi::layout::fits(boxes, s - 1e-3)); // the smallest that fits
+    }
+    QVERIFY2(std::abs(s - expected) < 0.01, qPrintable(QString::number(s, 'g', 10)));
+}
+
+QTEST_MAIN(look_test)
+#include "look_test.moc"

@@ -1,0 +1,66 @@
+// What the window tests share: finding controls, a window with a recording error reporter, and
+// the texts the core gives for the same inputs.
+#pragma once
+
+#include "coax_frm.hpp"
+
+#include "ridi/calculation.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+namespace window_support {
+
+// A shown, active window whose failures are recorded instead of shown in a box.
+struct shown_window {
+    QStringList errors;
+    std::unique_ptr<ridi::coax_frm> frm;
+
+    explicit shown_window(const QLocale& locale = QLocale::c()) {
+        frm = std::make_unique<ridi::coax_frm>(
+            [this](QWidget&, const QString& message) { errors << message; }, locale);
+        frm->show();
+        frm->activateWindow();
+        if (!QTest::qWaitForWindowActive(frm.get())) {
+            qWarning("the window did not become active");
+        }
+    }
+
+    template <class T> T* get(const char* name) const {
+        T* control = frm->findChild<T*>(QLatin1String(name));
+        if (control == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return control;
+    }
+    QLineEdit* freq() const { return get<QLineEdit>("freq_txt"); }
+    QLineEdit* qtr_num() const { return get<QLineEdit>("qtr_num_txt"); }
+    QComboBox* cable() const { return get<QComboBox>("cable_combo"); }
+    QPushButton* calc() const { return get<QPushButton>("calc_cmd"); }
+    QString coax_length() const { return get<QLabel>("coax_length_lbl")->text(); }
+    QString vf_length() const { return get<QLabel>("vf_length_lbl")->text(); }
+};
+
+// The message the core gives for these texts, or an empty text when they calculate.
+inline QString core_message(const QString& freq, const QString& qtr_num, const QString& cable,
+                            ridi::number_options options = {}) {
+    ridi::form_strings form;
+    form.freq = freq.toStdU16String();
+    form.qtr_num = qtr_num.toStdU16String();
+    form.cable = cable.toStdU16String();
+    try {
+        ridi::calc_cmd_Click(form, options);
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
+} // namespace window_support

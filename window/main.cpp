@@ -1,0 +1,16 @@
+// ridi: the RI-DI window.
+#include "coax_frm.hpp"
+
+#include "ridi/version.hpp"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("RI-DI"));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(ridi::version.data(), static_cast<qsizetype>(ridi::version.size())));
+    ridi::coax_frm window;
+    window.show();
+    return QApplication::exec();
+}
