@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("RI-DI"));
     QApplication::setApplicationVersion(
         QString::fromUtf8(ridi::version.data(), static_cast<qsizetype>(ridi::version.size())));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(
+        ridi::application_id.data(), static_cast<qsizetype>(ridi::application_id.size())));
     ridi::coax_frm window;
     window.show();
     return QApplication::exec();
