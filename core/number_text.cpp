@@ -225,8 +225,9 @@ namespace {
 constexpr int max_decimals = 9;
 using fixed_text = std::array<char, 320 + max_decimals>;
 
-// Writes `value` rounded to `decimals` places into `out`; returns the length.
-std::size_t format_into(double value, int decimals, fixed_text& out) {
+// Writes `value` rounded to `decimals` places into `out`, from its shortest round-trip digits;
+// returns the length.
+std::size_t format_shortest_into(double value, int decimals, fixed_text& out) {
     // Shortest round-trip digits in the form "-d.ddde+XX".
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
@@ -293,11 +294,58 @@ std::size_t format_into(double value, int decimals, fixed_text& out) {
     return length;
 }
 
+constexpr std::array<double, max_decimals + 1> powers_of_ten{1e0, 1e1, 1e2, 1e3, 1e4,
+                                                             1e5, 1e6, 1e7, 1e8, 1e9};
+
+// The same text as format_shortest_into, without producing the shortest digits where that is
+// safe. The shortest digits and the value differ by at most half an ulp, and |value| * 10^d is
+// rounded once, so both lie within |value| * 10^d * 2^-52 of the scaled value: unless a half
+// lies that close, all three round to the same integer. Only a half decides, as the digits are
+// rounded to nearest.
+std::size_t format_into(double value, int decimals, fixed_text& out) {
+    const double scaled = std::fabs(value) * powers_of_ten[static_cast<std::size_t>(decimals)];
+    if (!(scaled < 0x1p52)) {
+        return format_shortest_into(value, decimals, out);
+    }
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole; // exact below 2^52
+    if (std::fabs(fraction - 0.5) <= scaled * 0x1p-48 + 0x1p-60) {
+        return format_shortest_into(value, decimals, out);
+    }
+    auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+    std::array<char, 24> digits; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    } while (rounded != 0 || count <= static_cast<std::size_t>(decimals));
+    std::size_t length = 0;
+    const bool zero =
+        count == static_cast<std::size_t>(decimals) + 1 &&
+        std::all_of(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(count),
+                    [](char digit) { return digit == '0'; });
+    if (value < 0 && !zero) {
+        out[length++] = '-';
+    }
+    while (count > 0) {
+        if (count == static_cast<std::size_t>(decimals)) {
+            out[length++] = '.';
+        }
+        out[length++] = digits[--count];
+    }
+    return length;
+}
+
 } // namespace
 
 std::string format_fixed(double value, int decimals) {
     fixed_text text; // NOLINT(cppcoreguidelines-pro-type-member-init)
     return {text.data(), format_into(value, std::clamp(decimals, 0, max_decimals), text)};
+}
+
+std::string format_fixed_from_shortest(double value, int decimals) {
+    fixed_text text; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    return {text.data(), format_shortest_into(value, std::clamp(decimals, 0, max_decimals), text)};
 }
 
 std::u16string text_from_number(double value) {

@@ -26,6 +26,10 @@ double number_from_text(std::u16string_view text, error_field field, number_opti
 // point, no grouping, "-" only for a result that is not zero. `value` must be finite.
 std::string format_fixed(double value, int decimals);
 
+// The same text as format_fixed, always produced from the shortest round-trip digits; slower.
+// format_fixed takes a shortcut where it gives the same text.
+std::string format_fixed_from_shortest(double value, int decimals);
+
 // format_fixed with three decimals, as a form text.
 std::u16string text_from_number(double value);
 

@@ -69,4 +69,32 @@ TEST(RoundTrip, RandomDecimalTexts) {
     }
 }
 
+// format_fixed takes a shortcut away from halves; it must agree with the digits-based path
+// everywhere, most of all next to a half, where the shortcut hands over.
+TEST(Shortcut, AgreesWithTheShortestDigits) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(-6.0, 16.5);
+    std::uniform_int_distribution<int> decimals(0, 3);
+    std::uniform_int_distribution<int> steps(-6, 6);
+    for (int i = 0; i < 300'000; ++i) {
+        const int places = decimals(random);
+        const double magnitude = std::pow(10.0, exponent(random));
+        // A half at this precision, and the doubles a few steps either side of it.
+        const double scale = std::pow(10.0, places);
+        const double half = (std::floor(magnitude * scale) + 0.5) / scale;
+        double near_half = half;
+        for (int step = steps(random); step != 0; step += step > 0 ? -1 : 1) {
+            near_half = std::nextafter(near_half, step > 0 ? INFINITY : 0.0);
+        }
+        for (const double value : {magnitude, -magnitude, half, near_half, -near_half,
+                                   std::bit_cast<double>(random())}) {
+            if (std::isfinite(value)) {
+                ASSERT_EQ(ridi::format_fixed(value, places),
+                          ridi::format_fixed_from_shortest(value, places))
+                    << value << " to " << places << " places";
+            }
+        }
+    }
+}
+
 } // namespace
