@@ -2,7 +2,7 @@
 #
 # Adds a test executable built with the project's warnings. GTEST links GoogleTest's main and
 # registers each test case with CTest; GUI runs the test on Qt's offscreen platform under a
-# pinned locale.
+# pinned locale. In a sanitizer build the tests run with the sanitizers' options.
 find_package(GTest)
 include(GoogleTest)
 
@@ -10,7 +10,7 @@ function(ridi_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "GTEST;GUI" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ridi_warnings ${arg_LIBRARIES})
-    set(environment "LC_ALL=C.UTF-8" "LANG=C.UTF-8")
+    set(environment "LC_ALL=C.UTF-8" "LANG=C.UTF-8" ${RIDI_SANITIZER_ENVIRONMENT})
     if(arg_GUI)
         list(APPEND environment "QT_QPA_PLATFORM=offscreen")
     endif()
