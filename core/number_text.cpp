@@ -102,7 +102,7 @@ struct ascii_buffer {
     void push_back(char c) { data[size++] = c; }
 };
 
-scanned scan(std::u16string_view text, char decimal_point_alt, ascii_buffer& out) {
+scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer& out) {
     scanned result;
     std::size_t i = 0;
     const std::size_t size = text.size();
@@ -189,7 +189,7 @@ double number_from_text(std::u16string_view text, error_field field, number_opti
         large_storage = std::make_unique_for_overwrite<char[]>(trimmed.size());
         ascii.data = large_storage.get();
     }
-    const scanned found = scan(trimmed, options.decimal_comma ? ',' : '\0', ascii);
+    const scanned found = scan(trimmed, options.decimal_comma ? u',' : u'\0', ascii);
     if (!found.valid) {
         if (options.decimal_comma && trimmed.find_first_of(u".,") != trimmed.find_last_of(u".,")) {
             fail(error_kind::not_a_number, field,

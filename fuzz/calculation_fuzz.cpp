@@ -14,11 +14,11 @@
 #include "ridi/catalogue.hpp"
 #include "ridi/utf.hpp"
 
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -52,7 +52,7 @@ std::u16string_view next_line(std::u16string_view& rest) {
 }
 
 bool same_double(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 // Reads `text` as the calculation does and compares the outcome with strtod, which reads the

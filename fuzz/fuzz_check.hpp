@@ -1,6 +1,7 @@
 // What the fuzz targets check on every input, and how they report a finding.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -52,12 +53,8 @@ inline bool is_message(std::string_view message) {
     if (message.empty() || message.size() > 400) {
         return false;
     }
-    for (const char c : message) {
-        if ((static_cast<unsigned char>(c) < 0x20) || c == 0x7F) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::none_of(
+        message, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
 } // namespace ridi::fuzz

@@ -11,6 +11,8 @@ ridi_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth
+    # scripts/harden: libFuzzer (a Recommends of clang, so by name), its symbolizer, clang-tidy
+    clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
 )
 
 # Installs the packages that are not installed yet (apt-get; sudo when not root).

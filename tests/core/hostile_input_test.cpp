@@ -200,16 +200,12 @@ TEST(NonAscii, LookalikeDigitsAndSignsAreNotNumbers) {
         u"\uFF11\uFF10\uFF10", // fullwidth 100
         u"\u0661\u0660\u0660", // Arabic-Indic 100
         u"\u00B9",             // superscript one
-        u"\u2212"
-        u"100", // minus sign
-        u"\u00A0"
-        u"100",       // no-break space
-        u"100\u2009", // thin space
-        u"1\u00B7"
-        u"5",          // middle dot as the point
-        u"\U0001D7CF", // mathematical bold one, a surrogate pair
-        u"\uFEFF"
-        u"100", // byte order mark
+        u"\u2212100",          // minus sign
+        u"\u00A0100",          // no-break space
+        u"100\u2009",          // thin space
+        u"1\u00B75",           // middle dot as the point
+        u"\U0001D7CF",         // mathematical bold one, a surrogate pair
+        u"\uFEFF100",          // byte order mark
     };
     for (const std::u16string& text : lookalikes) {
         SCOPED_TRACE(ridi::utf16_to_utf8(text));

@@ -96,6 +96,15 @@ TEST(FromText, MessagesSayWhichFieldAndWhatToDo) {
     EXPECT_NE(cut.find("...\""), std::string::npos) << cut;
 }
 
+TEST(FromText, MessagesForTextsOfNoField) {
+    // The read-back of the first result and callers with no field get a neutral wording.
+    const std::string caption = read_error(u"x", {}, error_field::coax_length).what();
+    EXPECT_TRUE(caption.starts_with("The RI-DI length \"x\" is not a number")) << caption;
+    const std::string none = read_error(u"1e400", {}, error_field::none).what();
+    EXPECT_TRUE(none.starts_with("The number \"1e400\" is too large")) << none;
+    EXPECT_NE(none.find("enter a number such as 1.5"), std::string::npos) << none;
+}
+
 TEST(FromText, Range) {
     for (const std::u16string_view text : {u"1e400", u"-1e400", u"1e999999999999999999",
                                            u"179769313486231580793728971405303415e274"}) {
