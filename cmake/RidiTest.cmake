@@ -16,8 +16,16 @@ function(ridi_add_test name)
     endif()
     if(arg_GTEST)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
-        gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${environment}"
-            DISCOVERY_TIMEOUT 30)
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+        # gtest_discover_tests would flatten a list-valued ENVIRONMENT into separate
+        # properties, so the environment is set on the discovered tests afterwards, by a file
+        # that CTest reads after the one that adds them.
+        set(environment_file "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
+        file(WRITE "${environment_file}"
+            "if(${name}_TESTS)\n"
+            "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${environment}]==])\n"
+            "endif()\n")
+        set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${environment_file}")
     else()
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")

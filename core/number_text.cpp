@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <stdexcept>
 
 namespace ridi {
 namespace {
@@ -227,6 +228,10 @@ using fixed_text = std::array<char, 320 + max_decimals>;
 
 // Writes `value` rounded to `decimals` places into `out`; returns the length.
 std::size_t format_into(double value, int decimals, fixed_text& out) {
+    if (!std::isfinite(value)) {
+        // The calculation never shows one; a caller that tries gets no text built from "inf".
+        throw std::domain_error("format_fixed: the value is not a finite number");
+    }
     // Shortest round-trip digits in the form "-d.ddde+XX".
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,

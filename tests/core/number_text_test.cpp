@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -170,6 +171,17 @@ TEST(Format, NoMinusOnZero) {
     EXPECT_EQ(ridi::format_fixed(-0.0004, 3), "0.000");
     EXPECT_EQ(ridi::format_fixed(-1e-300, 3), "0.000");
     EXPECT_EQ(ridi::format_fixed(-std::numeric_limits<double>::denorm_min(), 3), "0.000");
+}
+
+TEST(Format, RefusesValuesThatAreNotFinite) {
+    // The calculation checks its results first; any other caller gets an exception, not text
+    // read past the end of "inf".
+    for (const double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_THROW(ridi::format_fixed(value, 3), std::domain_error) << value;
+        EXPECT_THROW(ridi::text_from_number(value), std::domain_error) << value;
+    }
 }
 
 TEST(Format, HugeValuesInFullDigits) {
