@@ -39,7 +39,8 @@ usage:
 Numbers use "." as the decimal point, for example 435.850; a negative frequency is computed
 like any other. A cable name not in the catalogue gives a corrected length of 0.000.
 
-exit status: 0 success, 1 a calculation gave an error, 2 the arguments were not understood.
+exit status: 0 success, 1 a calculation gave an error, 2 the arguments were not understood,
+3 the input could not be read or the output not written.
 )";
 
 std::string ascii(std::u16string_view text) {
@@ -150,7 +151,8 @@ bool batch_line(std::string_view line, form_strings& form, std::string& output) 
 int run_batch(std::istream& in, std::ostream& out) {
     constexpr std::size_t chunk_size = 1 << 16;
     std::vector<char> chunk(chunk_size);
-    std::string pending; // a line cut by the end of a chunk
+    std::string pending;   // a line cut by the end of a chunk
+    bool too_long = false; // the current line has outgrown max_batch_line; the rest is skipped
     std::string output;
     output.reserve(2 * chunk_size);
     form_strings form;
@@ -161,33 +163,63 @@ int run_batch(std::istream& in, std::ostream& out) {
             output.clear();
         }
     };
-    while (in) {
+    auto keep = [&](std::string_view part) {
+        too_long = too_long || pending.size() + part.size() > max_batch_line;
+        if (too_long) {
+            pending.clear();
+        } else {
+            pending.append(part);
+        }
+    };
+    static_assert(max_batch_line == std::size_t{16} << 20, "the message below names the limit");
+    auto end_line = [&](std::string_view line) {
+        if (too_long) {
+            output += "error\tthe line is longer than 16 MiB: expected "
+                      "FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE\n";
+            all_ok = false;
+            too_long = false;
+        } else {
+            all_ok = batch_line(line, form, output) && all_ok;
+        }
+    };
+    while (in && out) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         std::string_view data(chunk.data(), static_cast<std::size_t>(in.gcount()));
         for (std::size_t end = data.find('\n'); end != std::string_view::npos;
              end = data.find('\n')) {
-            if (pending.empty()) {
-                all_ok = batch_line(data.substr(0, end), form, output) && all_ok;
+            if (pending.empty() && !too_long) {
+                end_line(data.substr(0, end));
             } else {
-                pending.append(data.substr(0, end));
-                all_ok = batch_line(pending, form, output) && all_ok;
+                keep(data.substr(0, end));
+                end_line(pending);
                 pending.clear();
             }
             data.remove_prefix(end + 1);
             flush_if_full();
         }
-        pending.append(data);
+        keep(data);
     }
-    if (!pending.empty()) {
-        all_ok = batch_line(pending, form, output) && all_ok;
+    if (in.bad()) {
+        // What was read of the last line may be only part of it.
+        out.write(output.data(), static_cast<std::streamsize>(output.size()));
+        out.flush();
+        return exit_io_error;
+    }
+    if (!pending.empty() || too_long) {
+        end_line(pending);
     }
     out.write(output.data(), static_cast<std::streamsize>(output.size()));
     out.flush();
+    if (!out) {
+        return exit_io_error;
+    }
     return all_ok ? exit_ok : exit_calc_error;
 }
 
-int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
-        std::ostream& err) {
+namespace {
+
+int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+             std::ostream& err) {
     std::vector<std::string_view> positional;
     std::string_view mode;
     bool options_done = false;
@@ -232,6 +264,23 @@ int run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     }
     return usage_error(err, positional.empty() ? "missing FREQUENCY and QUARTER_WAVES"
                                                : "expected FREQUENCY QUARTER_WAVES [CABLE]");
+}
+
+} // namespace
+
+int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+        std::ostream& err) {
+    const int status = run_mode(args, in, out, err);
+    out.flush();
+    if (in.bad()) {
+        err << "ridi-calc: cannot read the input; the results written are incomplete\n";
+        return exit_io_error;
+    }
+    if (!out) {
+        err << "ridi-calc: cannot write the results (is the disk full or the output closed?)\n";
+        return exit_io_error;
+    }
+    return status;
 }
 
 } // namespace ridi::cli

@@ -1,6 +1,7 @@
 // ridi-calc: the calculation from the command line and from scripts.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <span>
 #include <string_view>
@@ -12,15 +13,21 @@ enum exit_status : int {
     exit_ok = 0,          // every calculation succeeded
     exit_calc_error = 1,  // at least one calculation gave an error
     exit_usage_error = 2, // the arguments were not understood
+    exit_io_error = 3,    // the input could not be read or the output not written
 };
 
+// Batch lines longer than this give an error line; the tool keeps no more of a line in memory.
+inline constexpr std::size_t max_batch_line = std::size_t{16} << 20;
+
 // Runs ridi-calc with `args` (the arguments after the program name), reading `in` only in
-// batch mode. Returns the exit status.
+// batch mode. Returns the exit status; a failure to read `in` or to write `out` is reported on
+// `err` and gives exit_io_error.
 int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
         std::ostream& err);
 
 // Batch mode: one result line per input line "FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE", as
-// "LENGTH<TAB>CORRECTED" or "error<TAB>MESSAGE". Returns exit_ok or exit_calc_error.
+// "LENGTH<TAB>CORRECTED" or "error<TAB>MESSAGE". Returns exit_ok, exit_calc_error, or
+// exit_io_error when `in` fails (a line cut short by the failure is not computed) or `out` does.
 int run_batch(std::istream& in, std::ostream& out);
 
 } // namespace ridi::cli

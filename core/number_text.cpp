@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <stdexcept>
 
 namespace ridi {
 namespace {
@@ -102,7 +103,7 @@ struct ascii_buffer {
     void push_back(char c) { data[size++] = c; }
 };
 
-scanned scan(std::u16string_view text, char decimal_point_alt, ascii_buffer& out) {
+scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer& out) {
     scanned result;
     std::size_t i = 0;
     const std::size_t size = text.size();
@@ -189,7 +190,7 @@ double number_from_text(std::u16string_view text, error_field field, number_opti
         large_storage = std::make_unique_for_overwrite<char[]>(trimmed.size());
         ascii.data = large_storage.get();
     }
-    const scanned found = scan(trimmed, options.decimal_comma ? ',' : '\0', ascii);
+    const scanned found = scan(trimmed, options.decimal_comma ? u',' : u'\0', ascii);
     if (!found.valid) {
         if (options.decimal_comma && trimmed.find_first_of(u".,") != trimmed.find_last_of(u".,")) {
             fail(error_kind::not_a_number, field,
@@ -228,6 +229,10 @@ using fixed_text = std::array<char, 320 + max_decimals>;
 // Writes `value` rounded to `decimals` places into `out`, from its shortest round-trip digits;
 // returns the length.
 std::size_t format_shortest_into(double value, int decimals, fixed_text& out) {
+    if (!std::isfinite(value)) {
+        // The calculation never shows one; a caller that tries gets no text built from "inf".
+        throw std::domain_error("format_fixed: the value is not a finite number");
+    }
     // Shortest round-trip digits in the form "-d.ddde+XX".
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,

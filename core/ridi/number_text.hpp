@@ -23,7 +23,8 @@ double number_from_text(std::u16string_view text, error_field field, number_opti
 
 // Text from number with the pattern "0.000": the shortest decimal that reads back as `value`,
 // rounded to `decimals` places (0 to 9) with halves away from zero; at least one digit before the
-// point, no grouping, "-" only for a result that is not zero. `value` must be finite.
+// point, no grouping, "-" only for a result that is not zero. Throws std::domain_error
+// for an infinity or NaN.
 std::string format_fixed(double value, int decimals);
 
 // The same text as format_fixed, always produced from the shortest round-trip digits; slower.

@@ -23,5 +23,18 @@ batch=$(printf '435.850\t1\tRG-58\n1.3\t1\tRG-142\nbad line\n8\t1\tRG-142' | "$t
 check "batch status" 1 $?
 check "batch output" $'0.172\t0.114\n57.692\t40.384\nerror\texpected FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE, with exactly two tabs\n9.375\t6.562' "$batch"
 
+# Streams that fail are not success: a full disk, a folder as input.
+"$tool" --batch </dev/null >/dev/full 2>/dev/null
+check "empty batch to a full disk" 0 $?
+printf '100\t1\tRG-58\n' | "$tool" --batch >/dev/full 2>/dev/null
+check "write failure status" 3 $?
+"$tool" --batch </ >/dev/null 2>&1
+check "read failure status" 3 $?
+
+# Empty input, and a 1 MiB line through a real pipe.
+check "empty batch" "" "$("$tool" --batch </dev/null)"
+long=$(head -c 1048576 /dev/zero | tr '\0' ' ')
+check "1 MiB line" $'0.750\t0.495' "$(printf '%s100\t1\tRG-58\n' "$long" | "$tool" --batch)"
+
 [ "$failures" -eq 0 ] && echo "end to end: all passed"
 exit "$failures"

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <locale>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -98,6 +99,15 @@ TEST(FromText, MessagesSayWhichFieldAndWhatToDo) {
     EXPECT_NE(cut.find("...\""), std::string::npos) << cut;
 }
 
+TEST(FromText, MessagesForTextsOfNoField) {
+    // The read-back of the first result and callers with no field get a neutral wording.
+    const std::string caption = read_error(u"x", {}, error_field::coax_length).what();
+    EXPECT_TRUE(caption.starts_with("The RI-DI length \"x\" is not a number")) << caption;
+    const std::string none = read_error(u"1e400", {}, error_field::none).what();
+    EXPECT_TRUE(none.starts_with("The number \"1e400\" is too large")) << none;
+    EXPECT_NE(none.find("enter a number such as 1.5"), std::string::npos) << none;
+}
+
 TEST(FromText, Range) {
     for (const std::u16string_view text : {u"1e400", u"-1e400", u"1e999999999999999999",
                                            u"179769313486231580793728971405303415e274"}) {
@@ -163,6 +173,17 @@ TEST(Format, NoMinusOnZero) {
     EXPECT_EQ(ridi::format_fixed(-0.0004, 3), "0.000");
     EXPECT_EQ(ridi::format_fixed(-1e-300, 3), "0.000");
     EXPECT_EQ(ridi::format_fixed(-std::numeric_limits<double>::denorm_min(), 3), "0.000");
+}
+
+TEST(Format, RefusesValuesThatAreNotFinite) {
+    // The calculation checks its results first; any other caller gets an exception, not text
+    // read past the end of "inf".
+    for (const double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_THROW(ridi::format_fixed(value, 3), std::domain_error) << value;
+        EXPECT_THROW(ridi::text_from_number(value), std::domain_error) << value;
+    }
 }
 
 TEST(Format, HugeValuesInFullDigits) {

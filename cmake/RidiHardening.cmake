@@ -1,0 +1,18 @@
+# Release builds carry Debian's hardening flags: fortified libc calls, a strong stack
+# protector, position-independent executables and full RELRO with immediate binding.
+# Sanitizer builds leave them out (ASan replaces the fortified calls), and so do debug builds,
+# where _FORTIFY_SOURCE has no effect without optimisation.
+#
+# RIDI_HARDENED tells whether this configuration is hardened, so that a test can check the
+# built programs.
+include(CheckPIESupported)
+check_pie_supported()
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+if(NOT RIDI_SANITIZE AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+    set(RIDI_HARDENED ON)
+    add_compile_options(-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2 -fstack-protector-strong)
+    add_link_options(-Wl,-z,relro,-z,now)
+else()
+    set(RIDI_HARDENED OFF)
+endif()

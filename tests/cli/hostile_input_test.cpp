@@ -1,0 +1,190 @@
+// ridi-calc against input that no script means to send: each gives a result line or a clear
+// error, the exit status tells, and a failing stream is never reported as success.
+#include "ridi_calc.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <stdexcept>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::size_t mebibyte = std::size_t{1} << 20;
+constexpr std::string_view tabs_error =
+    "error\texpected FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE, with exactly two tabs";
+
+struct outcome {
+    int status;
+    std::vector<std::string> lines;
+    std::string out;
+    std::string err;
+};
+
+outcome batch(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string_view> args{"--batch"};
+    const int status = ridi::cli::run(args, in, out, err);
+    outcome result{status, {}, out.str(), err.str()};
+    std::istringstream lines(result.out);
+    for (std::string line; std::getline(lines, line);) {
+        result.lines.push_back(line);
+    }
+    return result;
+}
+
+// An error line whose message is one line of text.
+void expect_error_line(const std::string& line) {
+    EXPECT_TRUE(line.starts_with("error\t")) << line.substr(0, 200);
+    EXPECT_LT(line.size(), 300u);
+    for (const char c : line.substr(6)) {
+        EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20) << "control " << int{c} << ": " << line;
+    }
+}
+
+TEST(BatchInput, MebibyteLines) {
+    const std::string junk(mebibyte, 'x');
+    const std::string blanks(mebibyte / 2, ' ');
+    const outcome result = batch(junk + "\n" +                              // no tabs at all
+                                 junk + "\t1\tRG-58\n" +                    // a huge frequency
+                                 "100\t1\t" + junk + "\n" +                 // a huge cable
+                                 blanks + "100" + blanks + "\t1\tRG-58\n" + // blanks around it
+                                 "8\t1\tRG-142\n");
+    EXPECT_EQ(result.status, ridi::cli::exit_calc_error);
+    ASSERT_EQ(result.lines.size(), 5u);
+    EXPECT_EQ(result.lines[0], tabs_error);
+    expect_error_line(result.lines[1]);
+    EXPECT_TRUE(result.lines[1].starts_with("error\tThe frequency \"xxx")) << result.lines[1];
+    EXPECT_EQ(result.lines[2], "0.750\t0.000");
+    EXPECT_EQ(result.lines[3], "0.750\t0.495");
+    EXPECT_EQ(result.lines[4], "9.375\t6.562") << "the lines after long ones still count";
+}
+
+TEST(BatchInput, LinesOverTheLimitAreSkippedNotKept) {
+    const std::string at_limit = "100\t1\t" + std::string(ridi::cli::max_batch_line - 6, 'c');
+    const outcome result = batch(at_limit + "\n" + at_limit + "c\n" + "100\t1\tRG-58\n" + at_limit +
+                                 "cc"); // over the limit and no final line break
+    EXPECT_EQ(result.status, ridi::cli::exit_calc_error);
+    ASSERT_EQ(result.lines.size(), 4u);
+    EXPECT_EQ(result.lines[0], "0.750\t0.000") << "a line of exactly the limit is computed";
+    const std::string too_long =
+        "error\tthe line is longer than 16 MiB: expected FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE";
+    EXPECT_EQ(result.lines[1], too_long);
+    EXPECT_EQ(result.lines[2], "0.750\t0.495");
+    EXPECT_EQ(result.lines[3], too_long);
+}
+
+TEST(BatchInput, NoFinalLineBreak) {
+    EXPECT_EQ(batch("100\t1\tRG-58").out, "0.750\t0.495\n");
+    EXPECT_EQ(batch("100\t1\tRG-58\r").out, "0.750\t0.495\n") << "the CR is still dropped";
+    const outcome error = batch("100\t1\tRG-58\nabc");
+    EXPECT_EQ(error.status, ridi::cli::exit_calc_error);
+    ASSERT_EQ(error.lines.size(), 2u);
+    expect_error_line(error.lines[1]);
+}
+
+TEST(BatchInput, EmptyInput) {
+    const outcome empty = batch("");
+    EXPECT_EQ(empty.status, ridi::cli::exit_ok);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_EQ(empty.err, "");
+    // An empty line is a line, and has no tabs.
+    const outcome blank = batch("\n");
+    EXPECT_EQ(blank.status, ridi::cli::exit_calc_error);
+    EXPECT_EQ(blank.lines, std::vector<std::string>{std::string(tabs_error)});
+}
+
+TEST(BatchInput, NulAndControlBytes) {
+    const outcome result = batch("100\0\t1\tRG-58\n"s    // NUL after the frequency
+                                 "100\t1\tRG-58\0\n"s    // NUL in the cable: another name
+                                 "\0\n"s                 // a NUL alone
+                                 "\x1b[31m1\t1\tRG-58\n" // an escape sequence
+                                 "1\v0\t1\tRG-58\n"
+                                 "100\t1\r\tRG-58\n"); // a CR inside the line is no blank
+    ASSERT_EQ(result.lines.size(), 6u) << result.out;
+    expect_error_line(result.lines[0]);
+    EXPECT_EQ(result.lines[0].find('\0'), std::string::npos);
+    EXPECT_EQ(result.lines[1], "0.750\t0.000");
+    EXPECT_EQ(result.lines[2], tabs_error);
+    for (const std::size_t bad : {3u, 4u, 5u}) {
+        expect_error_line(result.lines[bad]);
+    }
+}
+
+TEST(BatchInput, MalformedUtf8AndEncodedSurrogates) {
+    const outcome result = batch("100\t1\t\xED\xA0\x80\n" // a surrogate encoded in UTF-8
+                                 "\xED\xA0\x80\t1\tRG-58\n"
+                                 "100\t\xC0\xB1\tRG-58\n" // an overlong "1"
+                                 "100\t1\tRG-58\xFF\n");
+    ASSERT_EQ(result.lines.size(), 4u) << result.out;
+    EXPECT_EQ(result.lines[0], "0.750\t0.000");
+    EXPECT_TRUE(result.lines[1].starts_with("error\tThe frequency \"\xEF\xBF\xBD"))
+        << result.lines[1];
+    expect_error_line(result.lines[2]);
+    EXPECT_EQ(result.lines[3], "0.750\t0.000");
+}
+
+// A stream buffer that hands out `data` and then fails, as a broken disk would.
+class failing_input : public std::streambuf {
+public:
+    explicit failing_input(std::string data) : data_(std::move(data)) {
+        setg(data_.data(), data_.data(), data_.data() + data_.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::runtime_error("read error"); }
+
+private:
+    std::string data_;
+};
+
+// A stream buffer that takes nothing, as a full disk would.
+class failing_output : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(Streams, AReadFailureIsNotSuccess) {
+    // The tool reads 64 KiB at a time: the first read holds whole lines and the start of one
+    // more, the next read fails.
+    std::string lines;
+    while (lines.size() + 12 <= 65'536) {
+        lines += "100\t1\tRG-58\n"; // 12 bytes
+    }
+    const std::size_t whole_lines = lines.size() / 12;
+    failing_input buffer(lines + std::string(65'536 - lines.size(), '4') + "35.850\t1\tRG-58\n");
+    std::istream in(&buffer);
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string_view> args{"--batch"};
+    EXPECT_EQ(ridi::cli::run(args, in, out, err), ridi::cli::exit_io_error);
+    std::string expected;
+    for (std::size_t i = 0; i < whole_lines; ++i) {
+        expected += "0.750\t0.495\n";
+    }
+    EXPECT_EQ(out.str(), expected) << "the line cut by the failure is not computed";
+    EXPECT_TRUE(err.str().starts_with("ridi-calc: cannot read the input")) << err.str();
+}
+
+TEST(Streams, AWriteFailureIsNotSuccess) {
+    const std::vector<std::vector<std::string_view>> every_mode = {
+        {"--batch"}, {"100", "1", "RG-58"}, {"100", "1"}, {"--cables"}, {"--version"}, {"--help"},
+    };
+    for (const auto& args : every_mode) {
+        SCOPED_TRACE(args.front());
+        failing_output buffer;
+        std::ostream out(&buffer);
+        std::istringstream in("100\t1\tRG-58\n");
+        std::ostringstream err;
+        EXPECT_EQ(ridi::cli::run(args, in, out, err), ridi::cli::exit_io_error);
+        EXPECT_TRUE(err.str().starts_with("ridi-calc: cannot write the results")) << err.str();
+    }
+}
+
+} // namespace
