@@ -30,8 +30,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace {
 
 constexpr std::string_view child_flag = "--child";
