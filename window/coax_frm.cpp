@@ -66,6 +66,13 @@ QLabel* result_label(QWidget* window, const char* name, const QString& tooltip) 
     return label;
 }
 
+// A text that must fit `control`, whose box in the layout goes by its object name.
+template <class Control> layout::text_box text_box_for(const Control& control, QSize text) {
+    return {layout::pixels(control.objectName().toStdString()), text, [&control](QSize box) {
+                return layout::text_room(control, box);
+            }};
+}
+
 // The widest result the labels are made to show whole, in the result font.
 constexpr auto sample_result = "-000.000";
 
@@ -158,36 +165,21 @@ coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent
 void coax_frm::place_controls() {
     std::vector<layout::text_box> boxes;
     for (QLabel* label : lbl_lbl_) {
-        boxes.push_back({layout::pixels(label->objectName().toStdString()),
-                         layout::text_size(label->fontMetrics(), label->text()),
-                         [label](QSize box) {
-                             return layout::text_room(*label, box);
-                         }});
+        boxes.push_back(
+            text_box_for(*label, layout::text_size(label->fontMetrics(), label->text())));
     }
     for (QLineEdit* field : {freq_txt_, qtr_num_txt_}) {
-        boxes.push_back({layout::pixels(field->objectName().toStdString()),
-                         layout::field_text_size(field->fontMetrics(), field->text()),
-                         [field](QSize box) {
-                             return layout::text_room(*field, box);
-                         }});
+        boxes.push_back(
+            text_box_for(*field, layout::field_text_size(field->fontMetrics(), field->text())));
     }
-    boxes.push_back({layout::pixels("cable_combo"),
-                     layout::field_text_size(cable_combo_->lineEdit()->fontMetrics(),
-                                             cable_combo_->currentText()),
-                     [this](QSize box) {
-                         return layout::text_room(*cable_combo_, box);
-                     }});
-    boxes.push_back({layout::pixels("calc_cmd"),
-                     layout::text_size(calc_cmd_->fontMetrics(), calc_cmd_->text(), true),
-                     [this](QSize box) {
-                         return layout::text_room(*calc_cmd_, box);
-                     }});
+    boxes.push_back(
+        text_box_for(*cable_combo_, layout::field_text_size(cable_combo_->lineEdit()->fontMetrics(),
+                                                            cable_combo_->currentText())));
+    boxes.push_back(text_box_for(
+        *calc_cmd_, layout::text_size(calc_cmd_->fontMetrics(), calc_cmd_->text(), true)));
     for (QLabel* label : {coax_length_lbl_, vf_length_lbl_}) {
-        boxes.push_back({layout::pixels(label->objectName().toStdString()),
-                         layout::text_size(label->fontMetrics(), QLatin1String(sample_result)),
-                         [label](QSize box) {
-                             return layout::text_room(*label, box);
-                         }});
+        boxes.push_back(text_box_for(
+            *label, layout::text_size(label->fontMetrics(), QLatin1String(sample_result))));
     }
 
     scale_ = layout::scale_factor(boxes);
