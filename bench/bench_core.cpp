@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one whole calculation and of ridi-calc's batch mode.
 //   build/bench/bench_core
 #include "ridi/calculation.hpp"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the RI-DI window: the time from starting the process to the window's first
 // complete paint, and the peak resident memory, over a number of runs on the current display.
 //   bench/window_startup [RUNS]                  (starts Xvfb itself when there is no display)

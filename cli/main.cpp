@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi_calc.hpp"
 
 #include <iostream>

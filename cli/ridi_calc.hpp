@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ridi-calc: the calculation from the command line and from scripts.
 #pragma once
 

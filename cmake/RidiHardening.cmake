@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Release builds carry Debian's hardening flags: fortified libc calls, a strong stack
 # protector, position-independent executables and full RELRO with immediate binding.
 # Sanitizer builds leave them out (ASan replaces the fortified calls), and so do debug builds,

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # RIDI_SANITIZE: everything, tests included, built with AddressSanitizer (with LeakSanitizer)
 # and UndefinedBehaviorSanitizer. Any report ends the program with a failure. GCC's
 # "undefined" leaves out float-cast-overflow, so it is named on its own.

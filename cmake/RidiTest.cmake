@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ridi_add_test(NAME SOURCES ... LIBRARIES ... [GTEST] [GUI])
 #
 # Adds a test executable built with the project's warnings. GTEST links GoogleTest's main and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: arbitrary bytes as the standard input of ridi-calc --batch.
 //
 // Checks: one output line per input line (a last line without a line break counts), each

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: arbitrary bytes through the whole calculation.
 //
 // Input: the first byte holds the options (bit 0: accept the decimal comma; bit 1: the rest is

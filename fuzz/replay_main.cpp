@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once on each file given, or on each file in a folder given: the seed
 // corpus and past findings, replayed as a test in every build without libFuzzer.
 #include <algorithm>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts: the Debian packages RI-DI needs and the build folder.
 # Sourced, not run.
 
@@ -32,8 +34,27 @@ ridi_install() {
         "${missing[@]}"
 }
 
-# Configures (once) and builds the project in $ridi_build.
+# Configures and builds the project through a preset of CMakePresets.json (default: "default",
+# in $ridi_build). Further arguments go to the build, for example --target ridi.
+ridi_build_preset() {
+    local preset=$1
+    shift
+    if [ "$preset" = default ]; then
+        cmake --preset "$preset" -S "$ridi_root" -B "$ridi_build"
+    else
+        cmake --preset "$preset" -S "$ridi_root"
+    fi
+    cmake --build "$(ridi_preset_dir "$preset")" --parallel "$(nproc)" "$@"
+}
+
+# The build folder of a preset.
+ridi_preset_dir() {
+    case $1 in
+        default) echo "$ridi_build" ;;
+        *) echo "$ridi_root/build-$1" ;;
+    esac
+}
+
 ridi_build() {
-    cmake -S "$ridi_root" -B "$ridi_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$ridi_build" --parallel "$(nproc)"
+    ridi_build_preset default "$@"
 }

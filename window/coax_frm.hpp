@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RI-DI window: three inputs, the Calculate button and the two results.
 #pragma once
 

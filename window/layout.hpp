@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the window's controls go: the layout in twips, and the one scale factor that makes
 // every text fit its box at the user's font.
 #pragma once

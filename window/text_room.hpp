@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much room a control leaves for its text, given the size of its box: what the widget's
 // style takes for frames, margins and the drop-down arrow is subtracted, so the answer holds
 // for the style and font in use.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quarter-wave calculation over the five form texts.
 #pragma once
 

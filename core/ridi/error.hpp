@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one error type of the calculation: what went wrong, where, and what to tell the user.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between UTF-8 and the UTF-16 form texts.
 #pragma once
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the icon drawings with netpbm, run as
 #   cmake -DXPMTOPPM=... -DPAMTOPNG=... -DPAMTOWINICON=... -DOUTPUT=out.png|out.ico
 #         -DINPUTS=a.xpm[;b.xpm...] -P render.cmake

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built ridi-calc as a process: arguments, pipes and exit statuses.
 set -u
 tool=$1

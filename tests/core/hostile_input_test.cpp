@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts nobody means to type but anybody can paste: each gives a result or a clear error.
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"

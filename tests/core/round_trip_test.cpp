@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formatting is stable: every finite double formats to the pattern, and the text reads back
 // to a number that formats to the same text.
 #include "ridi/number_text.hpp"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads each program given with readelf and checks the release hardening flags: a
 # position-independent executable, full RELRO (read-only relocations bound at start-up), the
 # stack protector, and fortified libc calls.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: its name, version and dependencies, exactly the expected files owned by
 # root, and the binaries run from the unpacked files.
 source "$(dirname "$0")/lib.sh" "$1"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the metainfo pass the freedesktop and AppStream validators, and name the
 # application by its id and the release by the project version.
 source "$(dirname "$0")/lib.sh" "$1"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the package tests: reads the expectations CMake wrote and counts failures.
 # Sourced with the path of packaging_test.env as $1.
 set -u

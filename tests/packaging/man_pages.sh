@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed manual pages render without a warning from man or groff, and the page of
 # ridi-calc keeps up with the program: every option of --help and the catalogue of --cables.
 source "$(dirname "$0")/lib.sh" "$1"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows resources of the window compile with MinGW's windres, and hold the version record
 # and an icon of the two drawings, 16 and 32 pixels.
 source "$(dirname "$0")/lib.sh" "$1"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a user meets it: what it shows at start, where everything is, the keyboard,
 // the calculation through the real controls, and failures.
 #include "window_test_support.hpp"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a user types or pastes into the window, the click gives the core's results or the
 // core's message, and the window stays usable.
 #include "window_test_support.hpp"

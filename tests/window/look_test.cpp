@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window looks: the result labels, and a layout that grows with the user's font so
 // that no text is clipped.
 #include "window_test_support.hpp"

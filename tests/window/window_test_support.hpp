@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: finding controls, a window with a recording error reporter, and
 // the texts the core gives for the same inputs.
 #pragma once
