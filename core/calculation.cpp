@@ -42,7 +42,11 @@ double free_space_length(double frequency_mhz, double quarter_waves) {
 }
 
 double corrected_length(float velocity_factor, double free_space_metres) {
-    const double corrected = static_cast<double>(velocity_factor) * free_space_metres;
+    return corrected_length(static_cast<double>(velocity_factor), free_space_metres);
+}
+
+double corrected_length(double velocity_factor, double free_space_metres) {
+    const double corrected = velocity_factor * free_space_metres;
     check_result(corrected, error_field::none, "The corrected length");
     return corrected;
 }
@@ -59,6 +63,28 @@ void calc_cmd_Click(form_texts& form, number_options options) {
         number_from_text(form.coax_length_caption(), error_field::coax_length, options);
     const float velocity_factor = Get_Vk(form.cable_text());
     form.set_vf_length_caption(text_from_number(corrected_length(velocity_factor, shown_length)));
+}
+
+} // namespace ridi
+
+namespace ridi {
+
+void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
+                          double velocity_factor, length_unit unit, shown_lengths& shown) {
+    const double frequency =
+        number_from_text(freq, error_field::frequency, {.refuse_too_small = true});
+    const double quarter_waves = number_from_text(qtr_num, error_field::quarter_waves);
+    const double length = free_space_length(frequency, quarter_waves);
+    if (unit != length_unit::metres) {
+        std::string length_text = format_length(length, unit);
+        shown.corrected = format_length(corrected_length(velocity_factor, length), unit);
+        shown.length = std::move(length_text);
+        return;
+    }
+    const std::u16string caption = text_from_number(length);
+    const double shown_length = number_from_text(caption, error_field::coax_length);
+    shown.corrected = format_fixed(corrected_length(velocity_factor, shown_length), 3);
+    shown.length.assign(caption.begin(), caption.end());
 }
 
 } // namespace ridi

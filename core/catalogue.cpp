@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/catalogue.hpp"
 
+#include "ridi/utf.hpp"
+
 #include <bit>
 #include <cstdint>
 
@@ -37,6 +39,37 @@ constexpr std::array<cable, 14> catalogue{{
     {u"H500", vf_081},
 }};
 
+bool set_aside(char16_t c) {
+    switch (c) {
+    case u' ':
+    case u'\t':
+    case u'\u00A0': // no-break space
+    case u'\u00AD': // soft hyphen
+    case u'\u200B': // zero width space
+    case u'\u202F': // narrow no-break space
+    case u'\u205F': // medium mathematical space
+    case u'\u2212': // minus sign
+    case u'\u3000': // ideographic space
+    case u'\uFEFF': // zero width no-break space
+    case u'-':
+        return true;
+    default:
+        return (c >= u'\u2000' && c <= u'\u200A') || // the typographic spaces
+               (c >= u'\u2010' && c <= u'\u2015');   // hyphens and dashes
+    }
+}
+
+// The text with what cable_suggestion sets aside taken out and ASCII letters in lower case.
+std::u16string folded(std::u16string_view text) {
+    std::u16string out;
+    for (const char16_t c : text) {
+        if (!set_aside(c)) {
+            out.push_back(c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::span<const cable> cable_catalogue() noexcept {
@@ -50,6 +83,32 @@ float Get_Vk(std::u16string_view cable_text) noexcept {
         }
     }
     return 0.0f;
+}
+
+std::optional<std::u16string_view> cable_suggestion(std::u16string_view cable_text) {
+    const std::u16string typed = folded(cable_text);
+    for (const cable& entry : catalogue) {
+        if (entry.name == cable_text) {
+            return std::nullopt;
+        }
+    }
+    for (const cable& entry : catalogue) {
+        if (!typed.empty() && folded(entry.name) == typed) {
+            return entry.name;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string unknown_cable_warning(std::u16string_view cable_text) {
+    std::string warning = cable_text.empty() ? "the cable name is empty"
+                                             : "the cable " + quoted_for_message(cable_text) +
+                                                   " is not in the catalogue";
+    warning += ", so its velocity factor counts as 0";
+    if (const auto suggestion = cable_suggestion(cable_text)) {
+        warning += "; did you mean " + utf16_to_utf8(*suggestion) + "?";
+    }
+    return warning;
 }
 
 } // namespace ridi

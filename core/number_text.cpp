@@ -50,21 +50,6 @@ std::string_view field_example(error_field field) {
     return "enter a number such as 1.5";
 }
 
-// The user's text as it may appear inside a one-line message: at most a few dozen characters,
-// control characters shown as "?".
-std::string quoted(std::u16string_view text) {
-    constexpr std::size_t shown = 24;
-    std::u16string cut(text.substr(0, shown));
-    for (char16_t& c : cut) {
-        if (c < 0x20 || c == 0x7F) {
-            c = u'?';
-        }
-    }
-    std::string out = "\"" + utf16_to_utf8(cut);
-    out += text.size() > shown ? "...\"" : "\"";
-    return out;
-}
-
 [[noreturn]] void fail(error_kind kind, error_field field, const std::string& message) {
     throw calc_error(kind, field, message);
 }
@@ -79,12 +64,12 @@ std::string quoted(std::u16string_view text) {
     const bool has_comma = trimmed.find(u',') != std::u16string_view::npos;
     if (has_comma && !options.decimal_comma) {
         fail(error_kind::not_a_number, field,
-             noun + " " + quoted(text) +
+             noun + " " + quoted_for_message(text) +
                  " has a comma: write the decimal point as \".\" and no digit grouping, " +
                  "for example 7.1.");
     }
     fail(error_kind::not_a_number, field,
-         noun + " " + quoted(text) + " is not a number: " + example + ".");
+         noun + " " + quoted_for_message(text) + " is not a number: " + example + ".");
 }
 
 // What the grammar found in a text, enough to tell overflow from underflow when the number
@@ -196,7 +181,7 @@ double number_from_text(std::u16string_view text, error_field field, number_opti
     if (!found.valid) {
         if (options.decimal_comma && trimmed.find_first_of(u".,") != trimmed.find_last_of(u".,")) {
             fail(error_kind::not_a_number, field,
-                 std::string(field_noun(field)) + " " + quoted(text) +
+                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
                      " has more than one decimal point: write one \".\" or \",\", for example " +
                      "7.1 or 7,1.");
         }
@@ -209,10 +194,16 @@ double number_from_text(std::u16string_view text, error_field field, number_opti
     if (ec == std::errc::result_out_of_range || (ec == std::errc{} && std::isinf(value))) {
         if (found.decimal_exponent >= 0) {
             fail(error_kind::overflow, field,
-                 std::string(field_noun(field)) + " " + quoted(text) +
+                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
                      " is too large for a number: " + std::string(field_example(field)) + ".");
         }
         // Too small for a double, even a subnormal one: the nearest double is a zero.
+        if (options.refuse_too_small) {
+            fail(error_kind::too_small, field,
+                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
+                     " is too small: a double holds it only as 0; " +
+                     std::string(field_example(field)) + ".");
+        }
         return ascii.data[0] == '-' ? -0.0 : 0.0;
     }
     if (ec != std::errc{} || ptr != last) {

@@ -113,4 +113,17 @@ std::string utf16_to_utf8(std::u16string_view text) {
     return out;
 }
 
+std::string quoted_for_message(std::u16string_view text) {
+    constexpr std::size_t shown = 24;
+    std::u16string cut(text.substr(0, shown));
+    for (char16_t& c : cut) {
+        if (c < 0x20 || c == 0x7F) {
+            c = u'?';
+        }
+    }
+    std::string out = "\"" + utf16_to_utf8(cut);
+    out += text.size() > shown ? "...\"" : "\"";
+    return out;
+}
+
 } // namespace ridi

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ridi/number_text.hpp"
+#include "ridi/units.hpp"
 
 #include <string>
 #include <string_view>
@@ -55,11 +56,27 @@ double free_space_length(double frequency_mhz, double quarter_waves);
 
 // Physical cable length: the velocity factor, widened to double, times the free-space length.
 double corrected_length(float velocity_factor, double free_space_metres);
+double corrected_length(double velocity_factor, double free_space_metres);
 
 // The Calculate command. Reads the frequency and count, writes the free-space length to the
 // first result caption, reads that caption back and multiplies what it shows by the cable's
 // velocity factor, then writes the second result caption. Each write is complete before the
 // next step; a failure leaves the captions written before it on show.
 void calc_cmd_Click(form_texts& form, number_options options = {});
+
+// Both lengths as texts in a unit, for ridi-calc.
+struct shown_lengths {
+    std::string length;
+    std::string corrected;
+};
+
+// The calculation of calc_cmd_Click for a velocity factor given as a number (a catalogue factor
+// widened to double, or the user's own) and a length unit. In metres the results are those of
+// calc_cmd_Click: the corrected length comes from the free-space length as shown. In any other
+// unit both are converted from metres, the corrected one being the factor times the
+// free-space length before rounding. Unlike the window, a frequency too small for a double is
+// an error that says so rather than a division by zero. Writes `shown` only on success.
+void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
+                          double velocity_factor, length_unit unit, shown_lengths& shown);
 
 } // namespace ridi

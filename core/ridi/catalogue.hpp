@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace ridi {
@@ -20,5 +22,15 @@ std::span<const cable> cable_catalogue() noexcept;
 // Velocity factor for a cable text: the first catalogue name equal to it code unit for code
 // unit (case-sensitive, no trimming), or 0 for any other text.
 float Get_Vk(std::u16string_view cable_text) noexcept;
+
+// The catalogue name a text that is not one was probably meant to be: the name it equals once
+// ASCII case, blanks (space, tab and the Unicode spaces) and hyphens with their look-alikes
+// (U+2010 to U+2015, U+2212, U+00AD) are set aside, as in "rg58", "RG-58 " or "RG\u201158".
+// None for a catalogue name itself or a text that matches no name so.
+std::optional<std::u16string_view> cable_suggestion(std::u16string_view cable_text);
+
+// What to tell a user whose cable text is not in the catalogue, as one line: the name, that
+// its velocity factor counts as 0, and the suggestion if there is one ("did you mean RG-58?").
+std::string unknown_cable_warning(std::u16string_view cable_text);
 
 } // namespace ridi

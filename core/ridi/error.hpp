@@ -17,6 +17,9 @@ enum class error_kind {
     // A number too large for a double: in a text ("1e400"), or a length beyond the double
     // range (a tiny frequency or a huge count).
     overflow,
+    // A number other than zero too small for a double, where reading it as 0 would mislead
+    // ("1e-400" as a frequency in ridi-calc).
+    too_small,
     // The frequency is 0 (or -0), so 300 / frequency has no value.
     division_by_zero,
     // The length has no defined value: an infinite quotient times a count of 0.

@@ -17,4 +17,8 @@ void utf8_to_utf16(std::string_view text, std::u16string& out);
 // Each lone surrogate becomes U+FFFD.
 std::string utf16_to_utf8(std::u16string_view text);
 
+// `text` in double quotes, fit for a one-line message: cut after 24 code units (then "..."
+// follows the text), control characters shown as "?", lone surrogates as U+FFFD.
+std::string quoted_for_message(std::u16string_view text);
+
 } // namespace ridi

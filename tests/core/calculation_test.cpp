@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/calculation.hpp"
+#include "ridi/catalogue.hpp"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,8 @@ TEST(Calculation, WorkedExamples) {
         {"a negative result too small to show has no minus", "-1000000", "1", "RG-58", "0.000",
          "0.000"},
         {"blanks around the numbers", " 100 ", "\t1", "RG-58", "0.750", "0.495"},
+        {"(300 / f) * (n / 4) is 1.56249999...; 300 * n / 4 / f would show 1.563", "14.4", "0.3",
+         "RG-58", "1.562", "1.031"},
     };
     for (const worked_example& example : examples) {
         SCOPED_TRACE(example.why);
@@ -172,9 +175,85 @@ TEST(Calculation, DecimalCommaOption) {
 
 TEST(Calculation, LengthFunctions) {
     EXPECT_EQ(ridi::free_space_length(100.0, 1.0), 0.75);
-    // The order of the operations is fixed: (300 / f) * (n / 4).
-    EXPECT_EQ(ridi::free_space_length(3.0, 3.0), (300.0 / 3.0) * (3.0 / 4.0));
+    // The order of the operations is fixed: (300 / f) * (n / 4). At 14.4 MHz and 0.3 quarter
+    // waves the other orders, 300 * n / 4 / f, (300 * n) / (4 * f) and 75 * n / f, all give
+    // 0x1.9p+0 = 1.5625, which shows as 1.563.
+    EXPECT_EQ(ridi::free_space_length(14.4, 0.3), 0x1.8ffffffffffffp+0);
     EXPECT_EQ(ridi::corrected_length(0.5f, 3.0), 1.5);
+}
+
+struct lengths_case {
+    const char* why;
+    const char* freq;
+    const char* qtr_num;
+    double factor;
+    ridi::length_unit unit;
+    const char* length;
+    const char* corrected;
+};
+
+TEST(QuarterWaveLengths, FactorsAndUnits) {
+    using ridi::length_unit;
+    const double rg58 = ridi::Get_Vk(u"RG-58");
+    const double rg142 = ridi::Get_Vk(u"RG-142");
+    const lengths_case rows[] = {
+        {"metres as the window shows them", "435.850", "1", rg58, length_unit::metres, "0.172",
+         "0.114"},
+        {"in metres the corrected length comes from the shown 57.692", "1.3", "1", rg142,
+         length_unit::metres, "57.692", "40.384"},
+        {"a factor typed as 0.7 is the double 0.7: 9.375 x 0.7 is the tie 6.5625", "8", "1", 0.7,
+         length_unit::metres, "9.375", "6.563"},
+        {"the catalogue's 0.70 is the single 0.69999998", "8", "1", rg142, length_unit::metres,
+         "9.375", "6.562"},
+        {"a factor of 1 is the free-space length", "100", "1", 1.0, length_unit::metres, "0.750",
+         "0.750"},
+        {"feet: the corrected length from the free-space length before rounding; from the "
+         "shown 0.275 m it would be 0.595",
+         "272.57", "1", rg58, length_unit::feet, "0.903", "0.596"},
+        {"centimetres", "435.850", "1", rg58, length_unit::centimetres, "17.21", "11.36"},
+        {"millimetres", "435.850", "1", rg58, length_unit::millimetres, "172.1", "113.6"},
+        {"inches", "435.850", "1", rg58, length_unit::inches, "6.77", "4.47"},
+        {"feet and inches for the factor 0.78", "14.2", "1", 0.78, length_unit::feet_inches,
+         "17 ft 3 15/16 in", "13 ft 6 3/16 in"},
+        {"negative frequencies in feet and inches", "-14.2", "1", rg58, length_unit::feet_inches,
+         "-17 ft 3 15/16 in", "-11 ft 5 1/4 in"},
+        {"an unknown cable: factor 0", "100", "1", 0.0, length_unit::inches, "29.53", "0.00"},
+    };
+    for (const lengths_case& row : rows) {
+        SCOPED_TRACE(row.why);
+        ridi::shown_lengths shown;
+        ridi::quarter_wave_lengths(u16(row.freq), u16(row.qtr_num), row.factor, row.unit, shown);
+        EXPECT_EQ(shown.length, row.length);
+        EXPECT_EQ(shown.corrected, row.corrected);
+    }
+}
+
+TEST(QuarterWaveLengths, ATooSmallFrequencySaysSo) {
+    const struct {
+        const char* freq;
+        error_kind kind;
+        const char* why;
+    } rows[] = {
+        {"1e-400", error_kind::too_small, "reads as 0 only for want of range"},
+        {"-1e-400", error_kind::too_small, "on either side of 0"},
+        {"0", error_kind::division_by_zero, "a zero as typed must not be 0"},
+        {"0e-400", error_kind::division_by_zero, "zero with an exponent is still zero"},
+        {"1e-310", error_kind::overflow, "a subnormal is a number, and 300 / it overflows"},
+    };
+    for (const auto& row : rows) {
+        ridi::shown_lengths shown{"old", "old"};
+        try {
+            ridi::quarter_wave_lengths(u16(row.freq), u"1", 0.66, ridi::length_unit::metres, shown);
+            ADD_FAILURE() << row.why << ": no error";
+        } catch (const ridi::calc_error& error) {
+            EXPECT_EQ(error.kind(), row.kind) << row.why << ": " << error.what();
+            EXPECT_EQ(error.field(),
+                      row.kind == error_kind::overflow ? error_field::none : error_field::frequency)
+                << row.why;
+        }
+        EXPECT_EQ(shown.length, "old") << "a failure writes no result";
+        EXPECT_EQ(shown.corrected, "old");
+    }
 }
 
 } // namespace

@@ -58,6 +58,63 @@ TEST(Catalogue, NamesCompareExactly) {
     }
 }
 
+TEST(Catalogue, SuggestionSetsAsideCaseBlanksAndHyphens) {
+    const struct {
+        std::u16string_view typed;
+        std::u16string_view suggested; // empty: no suggestion
+        const char* why;
+    } rows[] = {
+        {u"rg-58", u"RG-58", "case"},
+        {u"RG58", u"RG-58", "a missing hyphen"},
+        {u"RG-58 ", u"RG-58", "a trailing blank"},
+        {u"\tRG 58", u"RG-58", "a tab and a blank for the hyphen"},
+        {u"RG\u201158", u"RG-58", "a non-breaking hyphen pasted from a datasheet"},
+        {u"RG\u201058", u"RG-58", "U+2010, the first hyphen look-alike"},
+        {u"RG\u201558", u"RG-58", "U+2015, the last in that block"},
+        {u"RG\u221258", u"RG-58", "a minus sign"},
+        {u"RG\u00AD58", u"RG-58", "a soft hyphen"},
+        {u"RG\u00A058", u"RG-58", "a no-break space"},
+        {u"h-100", u"H100", "a hyphen where the name has none"},
+        {u"rg--142", u"RG-142", "two hyphens"},
+        {u"RG-58", u"", "a catalogue name needs no suggestion"},
+        {u"LMR-400", u"", "a cable that is not in the catalogue"},
+        {u"RG-5", u"", "a prefix of a name"},
+        {u"RG-580", u"", "a name with more after it"},
+        {u"", u"", "the empty text"},
+        {u" - ", u"", "nothing left once blanks and hyphens are set aside"},
+        {u"RG-58\r", u"", "a CR is no blank"},
+        {u"RG\u201658", u"", "U+2016, a double vertical line, is no hyphen"},
+        {u"RG\u200F58", u"", "U+200F, a direction mark, is neither"},
+        {u"\uFF32\uFF27-58", u"", "fullwidth letters are other letters"},
+    };
+    for (const auto& row : rows) {
+        const auto suggestion = ridi::cable_suggestion(row.typed);
+        EXPECT_EQ(suggestion.value_or(u""), row.suggested) << row.why;
+        EXPECT_EQ(suggestion.has_value(), !row.suggested.empty()) << row.why;
+    }
+}
+
+TEST(Catalogue, UnknownCableWarning) {
+    const struct {
+        std::u16string_view typed;
+        const char* warning;
+    } rows[] = {
+        {u"rg-58", "the cable \"rg-58\" is not in the catalogue, so its velocity factor counts "
+                   "as 0; did you mean RG-58?"},
+        {u"LMR-400", "the cable \"LMR-400\" is not in the catalogue, so its velocity factor "
+                     "counts as 0"},
+        {u"", "the cable name is empty, so its velocity factor counts as 0"},
+        {u"RG-58\r", "the cable \"RG-58?\" is not in the catalogue, so its velocity factor "
+                     "counts as 0"},
+        {u"a cable name of thirty characters",
+         "the cable \"a cable name of thirty c...\" is not in the catalogue, so its velocity "
+         "factor counts as 0"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ridi::unknown_cable_warning(row.typed), row.warning);
+    }
+}
+
 TEST(Catalogue, TypedTextEqualToANameIsThatName) {
     // Built at run time, as text typed by a user would be.
     std::u16string typed;

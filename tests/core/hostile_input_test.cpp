@@ -130,6 +130,11 @@ TEST(LongNumbers, ExponentsBeyondAnyInteger) {
     expect_results(calculate(u"100", u"0e999999999999999999", u"RG-58"), u"0.000", u"0.000");
 
     // The exponent and the position of the first digit are weighed together.
+    const std::u16string twenty_thousand = u"1" + std::u16string(20'000, u'0'); // 1e20000
+    const double tiny = ridi::number_from_text(twenty_thousand + u"e-20400", error_field::none);
+    EXPECT_EQ(tiny, 0.0) << "1e-400: too small for a double, not too large";
+    EXPECT_EQ(ridi::number_from_text(twenty_thousand + u"e-19900", error_field::none), 1e100);
+    expect_results(calculate(u"100", twenty_thousand + u"e-20400", u"RG-58"), u"0.000", u"0.000");
     const std::u16string zeros(400, u'0');
     expect_results(calculate(u"1" + zeros + u"e-398", u"1", u"RG-58"), u"0.750", u"0.495");
     expect_results(calculate(u"100", u"0." + zeros + u"1e401", u"RG-58"), u"0.750", u"0.495");

@@ -101,6 +101,82 @@ TEST(FromText, MessagesSayWhichFieldAndWhatToDo) {
     EXPECT_NE(cut.find("...\""), std::string::npos) << cut;
 }
 
+TEST(FromText, ExactMessages) {
+    const ridi::number_options comma{.decimal_comma = true};
+    const ridi::number_options refuse_tiny{.refuse_too_small = true};
+    const std::u16string tiny_zeros = u"0." + std::u16string(5'000, u'0') + u"1";
+    const struct {
+        std::u16string_view text;
+        ridi::number_options options;
+        error_field field;
+        error_kind kind;
+        const char* message;
+        const char* why;
+    } rows[] = {
+        {u"",
+         {},
+         error_field::quarter_waves,
+         error_kind::not_a_number,
+         "The number of quarter waves is empty: enter how many quarter waves, for example 1 or "
+         "2.5.",
+         "nothing typed"},
+        {u" \t ",
+         {},
+         error_field::frequency,
+         error_kind::not_a_number,
+         "The frequency is empty: enter the centre frequency in MHz, for example 435.850.",
+         "blanks only count as empty"},
+        {u"abcdefghijklmnopqrstuvwx",
+         {},
+         error_field::frequency,
+         error_kind::not_a_number,
+         "The frequency \"abcdefghijklmnopqrstuvwx\" is not a number: enter the centre "
+         "frequency in MHz, for example 435.850.",
+         "24 characters are quoted whole"},
+        {u"abcdefghijklmnopqrstuvwxy",
+         {},
+         error_field::frequency,
+         error_kind::not_a_number,
+         "The frequency \"abcdefghijklmnopqrstuvwx...\" is not a number: enter the centre "
+         "frequency in MHz, for example 435.850.",
+         "the 25th is cut"},
+        {u"7,1",
+         {},
+         error_field::frequency,
+         error_kind::not_a_number,
+         "The frequency \"7,1\" has a comma: write the decimal point as \".\" and no digit "
+         "grouping, for example 7.1.",
+         "a decimal comma, not accepted"},
+        {u"7,x", comma, error_field::frequency, error_kind::not_a_number,
+         "The frequency \"7,x\" is not a number: enter the centre frequency in MHz, for example "
+         "435.850.",
+         "the comma is accepted, so no hint to write \".\""},
+        {u"1e-400", refuse_tiny, error_field::frequency, error_kind::too_small,
+         "The frequency \"1e-400\" is too small: a double holds it only as 0; enter the centre "
+         "frequency in MHz, for example 435.850.",
+         "too small, not 0"},
+        {tiny_zeros, refuse_tiny, error_field::frequency, error_kind::too_small,
+         "The frequency \"0.0000000000000000000000...\" is too small: a double holds it only as "
+         "0; enter the centre frequency in MHz, for example 435.850.",
+         "five thousand zeros before the 1"},
+    };
+    for (const auto& row : rows) {
+        const ridi::calc_error error = read_error(row.text, row.options, row.field);
+        EXPECT_EQ(error.kind(), row.kind) << row.why;
+        EXPECT_STREQ(error.what(), row.message) << row.why;
+    }
+}
+
+TEST(FromText, RefusingTooSmallKeepsZeroAndSubnormals) {
+    const ridi::number_options refuse_tiny{.refuse_too_small = true};
+    for (const std::u16string_view zero : {u"0", u"-0", u"0.000", u"0e-400", u"0e999"}) {
+        EXPECT_EQ(read(zero, refuse_tiny), 0.0) << "a zero as typed is no error";
+    }
+    EXPECT_EQ(read(u"3e-324", refuse_tiny), std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(read_error(u"-2e-324", refuse_tiny).kind(), error_kind::too_small)
+        << "below half the smallest subnormal";
+}
+
 TEST(FromText, MessagesForTextsOfNoField) {
     // The read-back of the first result and callers with no field get a neutral wording.
     const std::string caption = read_error(u"x", {}, error_field::coax_length).what();

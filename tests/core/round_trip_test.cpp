@@ -6,9 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
+#include <cerrno>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <regex>
 #include <string>
@@ -69,6 +74,82 @@ TEST(RoundTrip, RandomDecimalTexts) {
         }
         expect_stable(ridi::number_from_text(text, ridi::error_field::none));
     }
+}
+
+// The C library as an independent reference: strtod reads decimal texts correctly rounded, and
+// snprintf("%.3f") rounds the exact binary value, which agrees with the "0.000" pattern wherever
+// no half lies close (near one, the pattern rounds the shortest digits instead).
+class CLibrary : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = std::setlocale(LC_ALL, nullptr);
+        std::setlocale(LC_ALL, "C");
+    }
+    void TearDown() override { std::setlocale(LC_ALL, previous_.c_str()); }
+
+private:
+    std::string previous_;
+};
+
+TEST_F(CLibrary, ReaderAgreesWithStrtod) {
+    std::mt19937_64 random(145);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> length(0, 25);
+    std::uniform_int_distribution<int> exponent(-340, 320);
+    for (int i = 0; i < 200'000; ++i) {
+        std::string text = i % 4 == 0 ? "-" : "";
+        const int integer_digits = length(random);
+        const int fraction_digits = length(random) + (integer_digits == 0 ? 1 : 0);
+        for (int k = 0; k < integer_digits; ++k) {
+            text += static_cast<char>('0' + digit(random));
+        }
+        if (fraction_digits > 0 && i % 5 != 0) {
+            text += '.';
+            for (int k = 0; k < fraction_digits; ++k) {
+                text += static_cast<char>('0' + digit(random));
+            }
+        } else if (integer_digits == 0) {
+            text += '7';
+        }
+        if (i % 3 == 0) {
+            text += (i % 2 == 0 ? "e" : "E") + std::to_string(exponent(random));
+        }
+        errno = 0;
+        const double expected = std::strtod(text.c_str(), nullptr);
+        const std::u16string wide(text.begin(), text.end());
+        if (errno == ERANGE && std::isinf(expected)) {
+            EXPECT_THROW(ridi::number_from_text(wide, ridi::error_field::none), ridi::calc_error)
+                << text;
+            continue;
+        }
+        const double value = ridi::number_from_text(wide, ridi::error_field::none);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(expected))
+            << text;
+    }
+}
+
+TEST_F(CLibrary, WriterAgreesWithSnprintfAwayFromHalves) {
+    std::mt19937_64 random(43585);
+    std::uniform_real_distribution<double> exponent(-5.0, 11.0);
+    int compared = 0;
+    for (int i = 0; i < 300'000; ++i) {
+        const double magnitude = std::pow(10.0, exponent(random));
+        const double value = i % 2 == 0 ? magnitude : -magnitude;
+        const double scaled = magnitude * 1000.0;
+        const double fraction = scaled - std::floor(scaled);
+        if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) {
+            continue; // a half is too close to tell
+        }
+        std::array<char, 64> expected{};
+        std::snprintf(expected.data(), expected.size(), "%.3f", value);
+        std::string reference(expected.data());
+        if (reference == "-0.000") {
+            reference = "0.000"; // the pattern never shows a minus on zero
+        }
+        ASSERT_EQ(ridi::format_fixed(value, 3), reference) << value;
+        ++compared;
+    }
+    EXPECT_GT(compared, 290'000);
 }
 
 // format_fixed takes a shortcut away from halves; it must agree with the digits-based path

@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Lengths in other units. The expected texts were worked out with exact rational arithmetic
+// from the binary value of each double (1 in = 0.0254 m, 1 ft = 0.3048 m), not with this code.
+#include "ridi/error.hpp"
+#include "ridi/number_text.hpp"
+#include "ridi/units.hpp"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace {
+
+using ridi::length_unit;
+
+struct conversion {
+    const char* why;
+    double metres;
+    const char* cm;
+    const char* mm;
+    const char* in;
+    const char* ft;
+    const char* ft_in;
+};
+
+TEST(Units, EveryUnitShowsTheExactConversionRounded) {
+    const conversion rows[] = {
+        {"the window's starting length", 0.172, "17.20", "172.0", "6.77", "0.564", "0 ft 6 3/4 in"},
+        {"sixteenths are reduced: 12/16 is 3/4, 8/16 is 1/2", 0.114, "11.40", "114.0", "4.49",
+         "0.374", "0 ft 4 1/2 in"},
+        {"127/256 m is 312.5 sixteenths exactly: the half rounds away from zero", 127.0 / 256,
+         "49.61", "496.1", "19.53", "1.628", "1 ft 7 9/16 in"},
+        {"negative lengths: the sign once, before the feet", -127.0 / 256, "-49.61", "-496.1",
+         "-19.53", "-1.628", "-1 ft 7 9/16 in"},
+        {"11.97 in rounds up to a whole foot", 0.304038, "30.40", "304.0", "11.97", "0.997",
+         "1 ft 0 in"},
+        {"whole inches have no fraction", 0.1778, "17.78", "177.8", "7.00", "0.583", "0 ft 7 in"},
+        {"a fraction with no whole inch", 0.009525, "0.95", "9.5", "0.38", "0.031", "0 ft 3/8 in"},
+        {"zero", 0.0, "0.00", "0.0", "0.00", "0.000", "0 ft 0 in"},
+        {"no minus on a length that shows as zero", -1e-9, "0.00", "0.0", "0.00", "0.000",
+         "0 ft 0 in"},
+        {"a 20 m band quarter wave", 5.28169014084507, "528.17", "5281.7", "207.94", "17.328",
+         "17 ft 3 15/16 in"},
+        {"exactly one foot", 0.3048, "30.48", "304.8", "12.00", "1.000", "1 ft 0 in"},
+        {"100 m", 100.0, "10000.00", "100000.0", "3937.01", "328.084", "328 ft 1 in"},
+        {"the double 33.90685 lies below the half: 3390.68 cm, though 33.90685 * 100 rounds "
+         "to the double 3390.685",
+         33.90685, "3390.68", "33906.8", "1334.92", "111.243", "111 ft 2 15/16 in"},
+        {"39.215441 / 0.0254 in double shows 1543.92; the exact quotient lies below the half",
+         39.215441, "3921.54", "39215.4", "1543.91", "128.660", "128 ft 7 15/16 in"},
+        {"26.23947 / 0.3048 in double shows 86.087; the exact quotient lies above the half",
+         26.23947, "2623.95", "26239.5", "1033.05", "86.088", "86 ft 1 1/16 in"},
+    };
+    for (const conversion& row : rows) {
+        SCOPED_TRACE(row.why);
+        EXPECT_EQ(ridi::format_length(row.metres, length_unit::metres),
+                  ridi::format_fixed(row.metres, 3));
+        EXPECT_EQ(ridi::format_length(row.metres, length_unit::centimetres), row.cm);
+        EXPECT_EQ(ridi::format_length(row.metres, length_unit::millimetres), row.mm);
+        EXPECT_EQ(ridi::format_length(row.metres, length_unit::inches), row.in);
+        EXPECT_EQ(ridi::format_length(row.metres, length_unit::feet), row.ft);
+        EXPECT_EQ(ridi::format_length(row.metres, length_unit::feet_inches), row.ft_in);
+    }
+}
+
+TEST(Units, HugeLengths) {
+    // Still counted exactly in steps, far beyond 64 bits.
+    EXPECT_EQ(ridi::format_length(1e30, length_unit::feet), "3280839895013123424818322961469.816");
+    EXPECT_EQ(ridi::format_length(1e30, length_unit::feet_inches),
+              "3280839895013123424818322961469 ft 9 13/16 in");
+    // Beyond the steps a 128-bit count holds: the double's own digits.
+    EXPECT_EQ(ridi::format_length(1e40, length_unit::millimetres),
+              ridi::format_fixed(1e40 / 0.001, 1));
+    // In millimetres the largest double has no double at all.
+    try {
+        ridi::format_length(std::numeric_limits<double>::max(), length_unit::millimetres);
+        ADD_FAILURE() << "no error";
+    } catch (const ridi::calc_error& error) {
+        EXPECT_EQ(error.kind(), ridi::error_kind::overflow);
+        EXPECT_STREQ(error.what(), "The length is too large to show in mm: enter a larger "
+                                   "frequency or fewer quarter waves.");
+    }
+    // The smallest double is no step at all.
+    EXPECT_EQ(
+        ridi::format_length(-std::numeric_limits<double>::denorm_min(), length_unit::feet_inches),
+        "0 ft 0 in");
+}
+
+TEST(Units, NamesAndCaptions) {
+    const struct {
+        const char* name;
+        length_unit unit;
+        const char* caption;
+    } rows[] = {
+        {"m", length_unit::metres, "Metres"},
+        {"cm", length_unit::centimetres, "Centimetres"},
+        {"mm", length_unit::millimetres, "Millimetres"},
+        {"in", length_unit::inches, "Inches"},
+        {"ft", length_unit::feet, "Feet"},
+        {"ft-in", length_unit::feet_inches, "Feet and Inches"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ridi::length_unit_from_name(row.name), row.unit) << row.name;
+        EXPECT_EQ(ridi::length_unit_caption(row.unit), row.caption) << row.name;
+    }
+    for (const char* not_a_unit : {"M", "metres", "inch", "ft in", "", "yd"}) {
+        EXPECT_FALSE(ridi::length_unit_from_name(not_a_unit)) << not_a_unit;
+    }
+}
+
+} // namespace
