@@ -3,8 +3,11 @@
 // ridi-calc: the calculation from the command line and from scripts.
 #pragma once
 
+#include "ridi/units.hpp"
+
 #include <cstddef>
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -18,6 +21,17 @@ enum exit_status : int {
     exit_io_error = 3,    // the input could not be read or the output not written
 };
 
+// What the calculation options on the command line ask for.
+struct calc_options {
+    // --vf: the user's own velocity factor, in place of a catalogue cable.
+    std::optional<double> velocity_factor;
+    // --unit: the unit both lengths are shown in.
+    length_unit unit = length_unit::metres;
+};
+
+// Batch mode names at most this many cables that are not in the catalogue, then counts the rest.
+inline constexpr std::size_t max_cable_warnings = 20;
+
 // Batch lines longer than this give an error line; the tool keeps no more of a line in memory.
 inline constexpr std::size_t max_batch_line = std::size_t{16} << 20;
 
@@ -27,9 +41,14 @@ inline constexpr std::size_t max_batch_line = std::size_t{16} << 20;
 int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
         std::ostream& err);
 
-// Batch mode: one result line per input line "FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE", as
-// "LENGTH<TAB>CORRECTED" or "error<TAB>MESSAGE". Returns exit_ok, exit_calc_error, or
-// exit_io_error when `in` fails (a line cut short by the failure is not computed) or `out` does.
-int run_batch(std::istream& in, std::ostream& out);
+// Batch mode: one result line per input line "FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE" (without
+// CABLE when options.velocity_factor is set), as "LENGTH<TAB>CORRECTED" or "error<TAB>MESSAGE";
+// an empty line is answered by an empty line and a line starting with "#" by itself. A UTF-8
+// byte order mark at the start is skipped. Every complete line is answered before the next read
+// that could wait for input. Warnings about cables not in the catalogue go to `err`. Returns
+// exit_ok, exit_calc_error, or exit_io_error when `in` fails (a line cut short by the failure is
+// not computed) or `out` does.
+int run_batch(std::istream& in, std::ostream& out, std::ostream& err,
+              const calc_options& options = {});
 
 } // namespace ridi::cli

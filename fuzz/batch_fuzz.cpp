@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: arbitrary bytes as the standard input of ridi-calc --batch.
 //
-// Checks: one output line per input line (a last line without a line break counts), each
-// either LENGTH<TAB>CORRECTED as shown in the window or error<TAB> and a one-line message; the
-// exit status is 0 exactly when no line is an error; nothing goes to standard error.
+// Checks: output line N answers input line N (a last line without a line break counts; a UTF-8
+// byte order mark at the start and one CR before a line break are no part of a line): an
+// empty line gives an empty line, a line starting with "#" gives itself, any other line
+// LENGTH<TAB>CORRECTED as shown in the window or error<TAB> and a one-line message. The exit
+// status is 0 exactly when no line is an error; standard error holds only one-line warnings.
 #include "fuzz_check.hpp"
 
 #include "ridi_calc.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <sstream>
@@ -26,17 +27,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::array<std::string_view, 1> args{"--batch"};
     const int status = ridi::cli::run(args, in, out, err);
 
-    const std::size_t expected_lines =
-        static_cast<std::size_t>(std::count(input.begin(), input.end(), '\n')) +
-        (input.empty() || input.back() == '\n' ? 0 : 1);
     const std::string output = out.str();
     check(output.empty() || output.back() == '\n', "the output does not end with a line break");
-    std::size_t lines = 0;
+    std::string_view rest_in = input;
     bool any_error = false;
-    for (std::string_view rest = output; !rest.empty(); ++lines) {
-        const std::size_t end = rest.find('\n');
-        const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
+    std::string_view rest_out = output;
+    for (bool first = true; !rest_in.empty(); first = false) {
+        const std::size_t in_end = rest_in.find('\n');
+        std::string_view line_in = rest_in.substr(0, in_end);
+        rest_in.remove_prefix(in_end == std::string_view::npos ? rest_in.size() : in_end + 1);
+        if (first && line_in.starts_with("\xEF\xBB\xBF")) {
+            line_in.remove_prefix(3);
+        }
+        if (line_in.ends_with('\r')) {
+            line_in.remove_suffix(1);
+        }
+        const std::size_t out_end = rest_out.find('\n');
+        check(out_end != std::string_view::npos, "the output has fewer lines than the input");
+        const std::string_view line = rest_out.substr(0, out_end);
+        rest_out.remove_prefix(out_end + 1);
+        if (line_in.empty() || line_in.front() == '#') {
+            check(line == line_in, "an empty or # line is not answered by itself");
+            continue;
+        }
         if (line.starts_with("error\t")) {
             any_error = true;
             check(ridi::fuzz::is_message(line.substr(6)),
@@ -49,9 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(ridi::fuzz::is_caption(line.substr(tab + 1)),
               "a corrected length is not of the form 0.000");
     }
-    check(lines == expected_lines, "the output has not one line per input line");
+    check(rest_out.empty(), "the output has more lines than the input");
     check(status == (any_error ? ridi::cli::exit_calc_error : ridi::cli::exit_ok),
           "the exit status does not match the error lines");
-    check(err.str().empty(), "batch mode wrote to standard error");
+    const std::string warnings = err.str();
+    for (std::string_view rest = warnings; !rest.empty();) {
+        const std::size_t end = rest.find('\n');
+        check(end != std::string_view::npos, "standard error does not end with a line break");
+        const std::string_view warning = rest.substr(0, end);
+        check(warning.starts_with("ridi-calc: ") && warning.find("warning: ") != std::string::npos,
+              "standard error holds something other than a warning");
+        check(ridi::fuzz::is_message(warning), "a warning is not one line");
+        rest.remove_prefix(end + 1);
+    }
     return 0;
 }

@@ -30,6 +30,35 @@ check "batch output" $'0.172\t0.114\n57.692\t40.384\nerror\texpected FREQUENCY<T
 check "empty batch to a full disk" 0 $?
 printf '100\t1\tRG-58\n' | "$tool" --batch >/dev/full 2>/dev/null
 check "write failure status" 3 $?
+"$tool" 100 1 RG-58 >/dev/full 2>/dev/null
+check "write failure status, one cable" 3 $?
+"$tool" 100 1 >/dev/full 2>/dev/null
+check "write failure status, every cable" 3 $?
+
+# Batch mode as a coprocess: each line is answered while the input is still open. A read that
+# times out fails the check rather than hanging the test.
+coproc CALC { "$tool" --batch --unit cm 2>/dev/null; }
+answers=()
+receive() { # how many lines to read
+    local k answer
+    for ((k = 0; k < $1; k++)); do
+        if ! IFS= read -r -t 10 answer <&"${CALC[0]}"; then
+            answers+=("(no answer within 10 s)")
+            return
+        fi
+        answers+=("$answer")
+    done
+}
+printf '100\t1\tRG-58\n' >&"${CALC[1]}"
+receive 1
+printf '# a comment\n' >&"${CALC[1]}"
+receive 1
+printf '14.2\t1\tRG-58\n435.850\t1\tH100\n' >&"${CALC[1]}"
+receive 2
+exec {CALC[1]}>&-
+wait "$CALC_PID"
+check "answers while the input stays open" $'75.00\t49.50\n# a comment\n528.17\t348.59\n17.21\t14.45' \
+    "$(printf '%s\n' "${answers[@]}")"
 "$tool" --batch </ >/dev/null 2>&1
 check "read failure status" 3 $?
 

@@ -96,10 +96,11 @@ TEST(BatchInput, EmptyInput) {
     EXPECT_EQ(empty.status, ridi::cli::exit_ok);
     EXPECT_EQ(empty.out, "");
     EXPECT_EQ(empty.err, "");
-    // An empty line is a line, and has no tabs.
+    // An empty line is answered by an empty line.
     const outcome blank = batch("\n");
-    EXPECT_EQ(blank.status, ridi::cli::exit_calc_error);
-    EXPECT_EQ(blank.lines, std::vector<std::string>{std::string(tabs_error)});
+    EXPECT_EQ(blank.status, ridi::cli::exit_ok);
+    EXPECT_EQ(blank.out, "\n");
+    EXPECT_EQ(blank.err, "");
 }
 
 TEST(BatchInput, NulAndControlBytes) {
@@ -124,12 +125,24 @@ TEST(BatchInput, MalformedUtf8AndEncodedSurrogates) {
                                  "\xED\xA0\x80\t1\tRG-58\n"
                                  "100\t\xC0\xB1\tRG-58\n" // an overlong "1"
                                  "100\t1\tRG-58\xFF\n");
+    const std::string replacement = "\xEF\xBF\xBD"; // U+FFFD for each byte that is no character
     ASSERT_EQ(result.lines.size(), 4u) << result.out;
     EXPECT_EQ(result.lines[0], "0.750\t0.000");
-    EXPECT_TRUE(result.lines[1].starts_with("error\tThe frequency \"\xEF\xBF\xBD"))
-        << result.lines[1];
-    expect_error_line(result.lines[2]);
+    EXPECT_EQ(result.lines[1], "error\tThe frequency \"" + replacement + replacement + replacement +
+                                   "\" is not a number: enter the centre frequency in MHz, for "
+                                   "example 435.850.");
+    EXPECT_EQ(result.lines[2], "error\tThe number of quarter waves \"" + replacement + replacement +
+                                   "\" is not a number: enter how many quarter "
+                                   "waves, for example 1 or 2.5.");
     EXPECT_EQ(result.lines[3], "0.750\t0.000");
+
+    // A "1" spelt in three bytes rather than one is no digit.
+    const outcome overlong = batch("100\t\xE0\x80\xB1\tRG-58\n");
+    EXPECT_EQ(overlong.lines,
+              std::vector<std::string>{"error\tThe number of quarter waves \"" + replacement +
+                                       replacement + replacement +
+                                       "\" is not a number: enter how many quarter waves, for "
+                                       "example 1 or 2.5."});
 }
 
 // A stream buffer that hands out `data` and then fails, as a broken disk would.
@@ -153,14 +166,14 @@ protected:
 };
 
 TEST(Streams, AReadFailureIsNotSuccess) {
-    // The tool reads 64 KiB at a time: the first read holds whole lines and the start of one
-    // more, the next read fails.
+    // Whole lines, the start of one more, then the next read fails: the start is not
+    // computed as if it were the last line of the input.
     std::string lines;
     while (lines.size() + 12 <= 65'536) {
         lines += "100\t1\tRG-58\n"; // 12 bytes
     }
     const std::size_t whole_lines = lines.size() / 12;
-    failing_input buffer(lines + std::string(65'536 - lines.size(), '4') + "35.850\t1\tRG-58\n");
+    failing_input buffer(lines + "435.850\t1\tRG-58");
     std::istream in(&buffer);
     std::ostringstream out;
     std::ostringstream err;
