@@ -88,13 +88,9 @@ std::string feet_and_inches(uint128 sixteenths) {
         numerator /= 2;
         denominator /= 2;
     }
-    std::string text = decimal_digits(feet) + " ft ";
-    if (inches != 0 || numerator == 0) {
-        text += std::to_string(inches);
-        text += numerator != 0 ? " " : "";
-    }
+    std::string text = decimal_digits(feet) + " ft " + std::to_string(inches);
     if (numerator != 0) {
-        text += std::to_string(numerator) + "/" + std::to_string(denominator);
+        text += " " + std::to_string(numerator) + "/" + std::to_string(denominator);
     }
     return text + " in";
 }

@@ -309,7 +309,7 @@ TEST(Batch, OwnFactorAndUnit) {
     const outcome result =
         run({"--batch", "--vf", "0.78", "--unit", "ft-in"}, "7.1\t1\n14.2\t3\n100\t1\tRG-58\n");
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, "34 ft 7 7/8 in\t27 ft 3/8 in\n"
+    EXPECT_EQ(result.out, "34 ft 7 7/8 in\t27 ft 0 3/8 in\n"
                           "51 ft 11 13/16 in\t40 ft 6 9/16 in\n"
                           "error\texpected FREQUENCY<TAB>QUARTER_WAVES, with exactly one tab\n");
     EXPECT_EQ(result.err, "");

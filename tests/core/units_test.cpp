@@ -37,7 +37,7 @@ TEST(Units, EveryUnitShowsTheExactConversionRounded) {
         {"11.97 in rounds up to a whole foot", 0.304038, "30.40", "304.0", "11.97", "0.997",
          "1 ft 0 in"},
         {"whole inches have no fraction", 0.1778, "17.78", "177.8", "7.00", "0.583", "0 ft 7 in"},
-        {"a fraction with no whole inch", 0.009525, "0.95", "9.5", "0.38", "0.031", "0 ft 3/8 in"},
+        {"no whole inch: still 0 in before the fraction", 0.009525, "0.95", "9.5", "0.38", "0.031", "0 ft 0 3/8 in"},
         {"zero", 0.0, "0.00", "0.0", "0.00", "0.000", "0 ft 0 in"},
         {"no minus on a length that shows as zero", -1e-9, "0.00", "0.0", "0.00", "0.000",
          "0 ft 0 in"},
