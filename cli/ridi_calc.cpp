@@ -400,10 +400,10 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         std::optional<std::string_view> value;
-        if (options_done) {
-            positional.push_back(arg);
-        } else if (arg == "--") {
+        if (!options_done && arg == "--") {
             options_done = true;
+        } else if (options_done || !(arg.starts_with("--") || is_short_option(arg))) {
+            positional.push_back(arg);
         } else if (arg == "--batch" || arg == "--cables" || arg == "--help" || arg == "-h" ||
                    arg == "--version") {
             if (!mode.empty()) {
@@ -423,10 +423,8 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
                                               : "--unit needs a unit: m, cm, mm, in, ft or ft-in");
             }
             slot = value;
-        } else if (arg.starts_with("--") || is_short_option(arg)) {
-            return usage_error(err, "unknown option '" + std::string(arg) + "'");
         } else {
-            positional.push_back(arg);
+            return usage_error(err, "unknown option '" + std::string(arg) + "'");
         }
     }
     if (!mode.empty() && !positional.empty()) {
