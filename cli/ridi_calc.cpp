@@ -276,7 +276,9 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc
     output.reserve(2 * chunk_size);
     batch_answers answers(options, err);
     bool all_ok = true;
+    bool unflushed = false; // answers handed to `out` that it may still hold
     auto write_output = [&] {
+        unflushed = unflushed || !output.empty();
         out.write(output.data(), static_cast<std::streamsize>(output.size()));
         output.clear();
     };
@@ -304,7 +306,10 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc
                 // The next read may wait for more input: whoever sends it may be waiting for
                 // the answers so far.
                 write_output();
-                out.flush();
+                if (unflushed) {
+                    out.flush();
+                    unflushed = false;
+                }
             }
             if (std::istream::traits_type::eq_int_type(source.sgetc(),
                                                        std::istream::traits_type::eof())) {
@@ -315,6 +320,10 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc
             const std::streamsize ready = std::clamp<std::streamsize>(
                 source.in_avail(), 1, static_cast<std::streamsize>(chunk_size));
             count = source.sgetn(chunk.data(), ready);
+            if (count <= 0) {
+                in.setstate(std::ios::eofbit); // a stream that offers a byte and gives none
+                break;
+            }
         } catch (...) {
             in.setstate(std::ios::badbit);
             break;
@@ -337,7 +346,7 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc
         keep(data);
     }
     if (!in.bad() && (!pending.empty() || too_long)) {
-        // What was read of the last line is only part of it when the input failed.
+        // A last line without a line break counts, unless the input failed while it was read.
         end_line(pending);
     }
     write_output();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <stdexcept>
 #include <streambuf>
@@ -164,6 +165,45 @@ class failing_output : public std::streambuf {
 protected:
     int_type overflow(int_type) override { return traits_type::eof(); }
 };
+
+// Input that arrives a few lines at a time, as from a program that waits for the answers
+// before it sends more: each read that has to wait notes how many lines are answered by then.
+class arriving_input : public std::streambuf {
+public:
+    arriving_input(std::vector<std::string> parts, const std::ostringstream& out)
+        : parts_(std::move(parts)), out_(out) {}
+    std::vector<std::size_t> answered_at_each_wait;
+
+protected:
+    int_type underflow() override {
+        const std::string answers = out_.str();
+        answered_at_each_wait.push_back(
+            static_cast<std::size_t>(std::count(answers.begin(), answers.end(), '\n')));
+        if (next_ == parts_.size()) {
+            return traits_type::eof();
+        }
+        std::string& part = parts_[next_++];
+        setg(part.data(), part.data(), part.data() + part.size());
+        return traits_type::to_int_type(part.front());
+    }
+
+private:
+    std::vector<std::string> parts_;
+    std::size_t next_ = 0;
+    const std::ostringstream& out_;
+};
+
+TEST(Streams, EveryLineIsAnsweredBeforeWaitingForMore) {
+    std::ostringstream out;
+    arriving_input input({"100\t1\tRG-58\n", "# two lines\n\n", "100\t2\tRG", "-58\n"}, out);
+    std::istream in(&input);
+    std::ostringstream err;
+    const std::vector<std::string_view> args{"--batch"};
+    EXPECT_EQ(ridi::cli::run(args, in, out, err), ridi::cli::exit_ok);
+    EXPECT_EQ(out.str(), "0.750\t0.495\n# two lines\n\n1.500\t0.990\n");
+    // Before the first read nothing; then one line, three, still three (half a line), four.
+    EXPECT_EQ(input.answered_at_each_wait, (std::vector<std::size_t>{0, 1, 3, 3, 4}));
+}
 
 TEST(Streams, AReadFailureIsNotSuccess) {
     // Whole lines, the start of one more, then the next read fails: the start is not
