@@ -38,25 +38,29 @@ check "write failure status, every cable" 3 $?
 # Batch mode as a coprocess: each line is answered while the input is still open. A read that
 # times out fails the check rather than hanging the test.
 coproc CALC { "$tool" --batch --unit cm 2>/dev/null; }
+# Bash forgets CALC and CALC_PID once the process has ended, so they are kept here.
+calc_pid=$CALC_PID
+calc_in=${CALC[1]}
+calc_out=${CALC[0]}
 answers=()
 receive() { # how many lines to read
     local k answer
     for ((k = 0; k < $1; k++)); do
-        if ! IFS= read -r -t 10 answer <&"${CALC[0]}"; then
+        if ! IFS= read -r -t 10 answer <&"$calc_out"; then
             answers+=("(no answer within 10 s)")
             return
         fi
         answers+=("$answer")
     done
 }
-printf '100\t1\tRG-58\n' >&"${CALC[1]}"
+printf '100\t1\tRG-58\n' >&"$calc_in"
 receive 1
-printf '# a comment\n' >&"${CALC[1]}"
+printf '# a comment\n' >&"$calc_in"
 receive 1
-printf '14.2\t1\tRG-58\n435.850\t1\tH100\n' >&"${CALC[1]}"
+printf '14.2\t1\tRG-58\n435.850\t1\tH100\n' >&"$calc_in"
 receive 2
-exec {CALC[1]}>&-
-wait "$CALC_PID"
+exec {calc_in}>&-
+wait "$calc_pid"
 check "answers while the input stays open" $'75.00\t49.50\n# a comment\n528.17\t348.59\n17.21\t14.45' \
     "$(printf '%s\n' "${answers[@]}")"
 "$tool" --batch </ >/dev/null 2>&1
