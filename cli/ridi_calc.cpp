@@ -4,6 +4,7 @@
 
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"
+#include "ridi/form.hpp"
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 
@@ -16,8 +17,9 @@
 namespace ridi::cli {
 namespace {
 
-constexpr std::string_view length_caption = "RI-DI Length (Metres)";
-constexpr std::string_view corrected_caption = "V/F Corrected (Metres)";
+// The captions of the window's two results (window/form).
+const std::string length_caption = utf16_to_utf8(form::coax_length_caption);
+const std::string corrected_caption = utf16_to_utf8(form::vf_length_caption);
 
 constexpr std::string_view usage_line =
     "usage: ridi-calc FREQUENCY QUARTER_WAVES [CABLE] | --batch | --cables | --help | --version";
