@@ -13,15 +13,14 @@ TEST(FormLayout, TwipsToPixels) {
     EXPECT_EQ(form::to_pixels(240, 96), 16);
     EXPECT_EQ(form::to_pixels(240, 144), 24);
     EXPECT_EQ(form::to_pixels(240, 120), 20);
-    EXPECT_EQ(form::to_pixels(15, 144), 2);     // 1.5 rounds up
-    EXPECT_EQ(form::to_pixels(255, 144), 26);   // 25.5
+    EXPECT_EQ(form::to_pixels(15, 144), 2);         // 1.5 rounds up
+    EXPECT_EQ(form::to_pixels(255, 144), 26);       // 25.5
     EXPECT_EQ(form::to_pixels(1095, 96, 1.5), 110); // 109.5
     EXPECT_EQ(form::to_pixels(-15, 144), -2);
     EXPECT_EQ(form::client_pixels(96), (form::pixel_size{154, 224}));
     EXPECT_EQ(form::client_pixels(144), (form::pixel_size{231, 336}));
     EXPECT_EQ(form::client_pixels(96, 1.5), (form::pixel_size{231, 336}));
-    EXPECT_EQ(form::to_pixels(form::get("cable_combo").box, 96),
-              (form::pixel_box{16, 56, 65, 21}));
+    EXPECT_EQ(form::to_pixels(form::get("cable_combo").box, 96), (form::pixel_box{16, 56, 65, 21}));
     EXPECT_EQ(form::to_pixels(form::get("vf_length_lbl").box, 192),
               (form::pixel_box{32, 368, 242, 50}));
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's description against Part 2.1: the table, the Tab order, the z-order that names
+// The window's description: the table, the Tab order, the z-order that names
 // each input by its caption, and the cable list.
 #include "ridi/form.hpp"
 
@@ -34,22 +34,50 @@ TEST(Form, TableOfPart21) {
     };
     const row table[] = {
         {"lbl_lbl_0", form::kind::caption_label, {240, 0, 1095, 255}, 1, u"Frequency", u""},
-        {"freq_txt", form::kind::text_field, {240, 240, 975, 285}, 0, u"435.850",
+        {"freq_txt",
+         form::kind::text_field,
+         {240, 240, 975, 285},
+         0,
+         u"435.850",
          u"Center frequency in MHz"},
         {"lbl_lbl_2", form::kind::caption_label, {1560, 0, 1095, 255}, 6, u"1/4 Wave", u""},
-        {"qtr_num_txt", form::kind::text_field, {1560, 240, 375, 285}, 4, u"1",
+        {"qtr_num_txt",
+         form::kind::text_field,
+         {1560, 240, 375, 285},
+         4,
+         u"1",
          u"Number of 1/4 waves required"},
         {"lbl_lbl_1", form::kind::caption_label, {240, 600, 1095, 255}, 5, u"Cable Type", u""},
-        {"cable_combo", form::kind::drop_down, {240, 840, 975, 315}, 2, u"RG-58",
+        {"cable_combo",
+         form::kind::drop_down,
+         {240, 840, 975, 315},
+         2,
+         u"RG-58",
          u"Select cable type"},
         {"calc_cmd", form::kind::push_button, {240, 1320, 1815, 375}, 3, u"&Calculate", u""},
-        {"lbl_lbl_3", form::kind::caption_label, {240, 1800, 1815, 255}, 7,
-         u"RI-DI Length (Metres)", u""},
-        {"coax_length_lbl", form::kind::result_label, {240, 2040, 1815, 375}, 9, u"",
+        {"lbl_lbl_3",
+         form::kind::caption_label,
+         {240, 1800, 1815, 255},
+         7,
+         u"RI-DI Length (Metres)",
+         u""},
+        {"coax_length_lbl",
+         form::kind::result_label,
+         {240, 2040, 1815, 375},
+         9,
+         u"",
          u"RI-DI length for required number of 1/4 waves"},
-        {"lbl_lbl_4", form::kind::caption_label, {240, 2520, 1935, 255}, 8,
-         u"V/F Corrected (Metres)", u""},
-        {"vf_length_lbl", form::kind::result_label, {240, 2760, 1815, 375}, 10, u"",
+        {"lbl_lbl_4",
+         form::kind::caption_label,
+         {240, 2520, 1935, 255},
+         8,
+         u"V/F Corrected (Metres)",
+         u""},
+        {"vf_length_lbl",
+         form::kind::result_label,
+         {240, 2760, 1815, 375},
+         10,
+         u"",
          u"Velocity factor corrected length"},
     };
     ASSERT_EQ(form::controls.size(), std::size(table));
@@ -148,8 +176,7 @@ TEST(Form, AccessKeys) {
     for (const form::control& c : form::controls) {
         EXPECT_EQ(form::access_key(c.text).has_value(), c.kind == form::kind::push_button)
             << c.name;
-        EXPECT_EQ(c.text.find(u'&') != std::u16string_view::npos,
-                  c.kind == form::kind::push_button)
+        EXPECT_EQ(c.text.find(u'&') != std::u16string_view::npos, c.kind == form::kind::push_button)
             << c.name;
     }
 }

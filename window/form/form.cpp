@@ -66,7 +66,7 @@ std::span<const cable> cable_list() noexcept {
 int starting_cable_index() noexcept {
     const std::span<const cable> list = cable_list();
     const auto found = std::find_if(list.begin(), list.end(),
-                                     [](const cable& c) { return c.name == starting_cable; });
+                                    [](const cable& c) { return c.name == starting_cable; });
     return found == list.end() ? -1 : static_cast<int>(found - list.begin());
 }
 

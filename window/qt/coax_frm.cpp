@@ -199,8 +199,9 @@ coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent
 }
 
 template <class T> T* coax_frm::control(std::string_view name) const {
-    auto* found = findChild<T*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-                                Qt::FindDirectChildrenOnly);
+    auto* found =
+        findChild<T*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                      Qt::FindDirectChildrenOnly);
     Q_ASSERT(found != nullptr);
     return found;
 }
@@ -227,8 +228,7 @@ void coax_frm::place_controls() {
 
     scale_ = form::scale_factor(boxes, layout::pixels_per_inch);
     for (const form::control& description : form::controls) {
-        control<QWidget>(description.name)
-            ->setGeometry(layout::pixels(description.name, scale_));
+        control<QWidget>(description.name)->setGeometry(layout::pixels(description.name, scale_));
     }
     setFixedSize(layout::client_pixels(scale_));
 }

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calculator window of Part 2.1 as data, for every front-end: each control's name, kind,
+// The calculator window as data, for every front-end: each control's name, kind,
 // box in twips, tab index, starting text and tooltip; the client size, the title, the result
 // font and the cable list. No toolkit's types: the Qt window and the Win32 window both build
 // their controls by reading it, and ridi-calc prints its result captions.
@@ -39,7 +39,7 @@ struct twips_size {
 };
 
 struct control {
-    std::string_view name;        // the control's name: "freq_txt", "lbl_lbl_0" for lbl_lbl(0)
+    std::string_view name; // the control's name: "freq_txt", "lbl_lbl_0" for lbl_lbl(0)
     form::kind kind;
     twips_box box;
     int tab_index;
@@ -85,27 +85,61 @@ inline constexpr colour result_background{255, 255, 255};
 // The widest result the result labels are made to show whole, in the result font.
 inline constexpr std::u16string_view widest_result = u"-000.000";
 
-// The eleven controls of Part 2.1, in the order of its table.
+// The eleven controls, in the order they are drawn in.
 inline constexpr std::array<control, 11> controls{{
     {"lbl_lbl_0", kind::caption_label, {240, 0, 1095, 255}, 1, u"Frequency", u"", "freq_txt"},
-    {"freq_txt", kind::text_field, {240, 240, 975, 285}, 0, u"435.850",
-     u"Center frequency in MHz", ""},
+    {"freq_txt",
+     kind::text_field,
+     {240, 240, 975, 285},
+     0,
+     u"435.850",
+     u"Center frequency in MHz",
+     ""},
     {"lbl_lbl_2", kind::caption_label, {1560, 0, 1095, 255}, 6, u"1/4 Wave", u"", "qtr_num_txt"},
-    {"qtr_num_txt", kind::text_field, {1560, 240, 375, 285}, 4, u"1",
-     u"Number of 1/4 waves required", ""},
-    {"lbl_lbl_1", kind::caption_label, {240, 600, 1095, 255}, 5, u"Cable Type", u"",
-     "cable_combo"},
-    {"cable_combo", kind::drop_down, {240, 840, 975, 315}, 2, starting_cable,
-     u"Select cable type", ""},
+    {"qtr_num_txt",
+     kind::text_field,
+     {1560, 240, 375, 285},
+     4,
+     u"1",
+     u"Number of 1/4 waves required",
+     ""},
+    {"lbl_lbl_1", kind::caption_label, {240, 600, 1095, 255}, 5, u"Cable Type", u"", "cable_combo"},
+    {"cable_combo",
+     kind::drop_down,
+     {240, 840, 975, 315},
+     2,
+     starting_cable,
+     u"Select cable type",
+     ""},
     {"calc_cmd", kind::push_button, {240, 1320, 1815, 375}, 3, u"&Calculate", u"", ""},
-    {"lbl_lbl_3", kind::caption_label, {240, 1800, 1815, 255}, 7, coax_length_caption, u"",
+    {"lbl_lbl_3",
+     kind::caption_label,
+     {240, 1800, 1815, 255},
+     7,
+     coax_length_caption,
+     u"",
      "coax_length_lbl"},
-    {"coax_length_lbl", kind::result_label, {240, 2040, 1815, 375}, 9, u"",
-     u"RI-DI length for required number of 1/4 waves", ""},
-    {"lbl_lbl_4", kind::caption_label, {240, 2520, 1935, 255}, 8, vf_length_caption, u"",
+    {"coax_length_lbl",
+     kind::result_label,
+     {240, 2040, 1815, 375},
+     9,
+     u"",
+     u"RI-DI length for required number of 1/4 waves",
+     ""},
+    {"lbl_lbl_4",
+     kind::caption_label,
+     {240, 2520, 1935, 255},
+     8,
+     vf_length_caption,
+     u"",
      "vf_length_lbl"},
-    {"vf_length_lbl", kind::result_label, {240, 2760, 1815, 375}, 10, u"",
-     u"Velocity factor corrected length", ""},
+    {"vf_length_lbl",
+     kind::result_label,
+     {240, 2760, 1815, 375},
+     10,
+     u"",
+     u"Velocity factor corrected length",
+     ""},
 }};
 
 // The control named `name`, or nullptr.
