@@ -372,10 +372,21 @@ struct program {
     // Tab from the first field until `name` has the focus.
     bool focus_on(std::string_view name) const {
         for (int i = 0; i < 5 && focus() != name; ++i) {
-            press(VK_TAB);
-            settle(80);
+            tab();
         }
         return focus() == name;
+    }
+
+    // Tab (with Shift: back) and wait for the focus to move.
+    void tab(bool back = false) const {
+        const std::string before = focus();
+        if (back) {
+            press(VK_TAB, {VK_SHIFT});
+        } else {
+            press(VK_TAB);
+        }
+        wait_for([&] { return focus() != before; }, 2000);
+        settle(50);
     }
 
     // A top-level window of the program's, of class `class_name`, other than the main one.
@@ -403,6 +414,13 @@ struct program {
     }
 
     HWND message_box() const { return find_top(L"#32770"); }
+
+    // Waits for the two results to read `length` and `corrected`.
+    bool results_are(const std::wstring& length, const std::wstring& corrected) const {
+        return wait_for(
+            [&] { return text("coax_length_lbl") == length && text("vf_length_lbl") == corrected; },
+            3000);
+    }
 
     // Clears both results, as a fresh start shows them.
     void clear_results() const {
@@ -582,19 +600,15 @@ void cable_list(const program& p) {
 
 void tab_cycle(const program& p) {
     std::string forward;
-    for (const char* expected :
-         {"cable_combo", "calc_cmd", "qtr_num_txt", "freq_txt", "cable_combo"}) {
-        press(VK_TAB);
-        p.settle(80);
+    for (int i = 0; i < 5; ++i) {
+        p.tab();
         forward += p.focus() + " ";
-        (void)expected;
     }
     check(forward == "cable_combo calc_cmd qtr_num_txt freq_txt cable_combo ",
           "Tab runs freq, cable, Calculate, 1/4 Wave and back", forward);
     std::string backward;
     for (int i = 0; i < 5; ++i) {
-        press(VK_TAB, {VK_SHIFT});
-        p.settle(80);
+        p.tab(true);
         backward += p.focus() + " ";
     }
     check(backward == "freq_txt qtr_num_txt calc_cmd cable_combo freq_txt ",
@@ -652,8 +666,7 @@ void activations(const program& p) {
         p.reset_inputs();
         check(p.to_front() && p.focus_on(field), std::string("Tab reaches ") + field);
         press('C', {VK_MENU});
-        p.settle(300);
-        check(p.text("coax_length_lbl") == L"0.172" && p.text("vf_length_lbl") == L"0.114",
+        check(p.results_are(L"0.172", L"0.114"),
               std::string("Alt+C in ") + field + " calculates 0.172 and 0.114",
               narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
         check(p.text("freq_txt") == L"435.850" && p.text("cable_combo") == L"RG-58" &&
@@ -662,17 +675,14 @@ void activations(const program& p) {
     }
     p.reset_inputs();
     click_at(centre_of(p.item("calc_cmd")));
-    p.settle(300);
-    check(p.text("coax_length_lbl") == L"0.172" && p.text("vf_length_lbl") == L"0.114",
-          "a click on Calculate calculates");
+    check(p.results_are(L"0.172", L"0.114"), "a click on Calculate calculates");
     check(p.focus() == "calc_cmd", "the click leaves the focus on the button", p.focus());
     for (WORD vk : {static_cast<WORD>(VK_SPACE), static_cast<WORD>(VK_RETURN)}) {
         p.reset_inputs();
         p.to_front();
         p.focus_on("calc_cmd");
         press(vk);
-        p.settle(300);
-        check(p.text("coax_length_lbl") == L"0.172",
+        check(p.results_are(L"0.172", L"0.114"),
               std::string(vk == VK_SPACE ? "Space" : "Enter") + " on the button calculates");
     }
 
@@ -715,9 +725,7 @@ void worked_examples(const program& p) {
         p.set_text("qtr_num_txt", e.qtr_num);
         p.set_text("cable_combo", e.cable);
         click_at(centre_of(p.item("calc_cmd")));
-        p.settle(300);
-        check(p.text("coax_length_lbl") == wide(e.length) &&
-                  p.text("vf_length_lbl") == wide(e.corrected),
+        check(p.results_are(wide(e.length), wide(e.corrected)),
               std::string("worked example: ") + e.why,
               narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
     }
@@ -733,9 +741,7 @@ void worked_examples(const program& p) {
     check(p.text("cable_combo") == L"LMR-400", "a typed cable name is kept as typed",
           narrow(p.text("cable_combo")));
     press('C', {VK_MENU});
-    p.settle(300);
-    check(p.text("coax_length_lbl") == L"0.172" && p.text("vf_length_lbl") == L"0.000",
-          "a typed unknown cable gives 0.172 and 0.000");
+    check(p.results_are(L"0.172", L"0.000"), "a typed unknown cable gives 0.172 and 0.000");
     check(SendMessageW(p.item("cable_combo"), CB_GETCOUNT, 0, 0) == 14,
           "typing adds nothing to the list");
 }
@@ -765,9 +771,7 @@ void picked_from_list(const program& p, const std::wstring& shots, const std::ws
           "H100 is picked from the list", narrow(p.text("cable_combo")));
     check(results_empty(p), "picking from the list with Enter calculates nothing");
     click_at(centre_of(p.item("calc_cmd")));
-    p.settle(300);
-    check(p.text("coax_length_lbl") == L"0.172" && p.text("vf_length_lbl") == L"0.144",
-          "H100 from the list gives 0.172 and 0.144",
+    check(p.results_are(L"0.172", L"0.144"), "H100 from the list gives 0.172 and 0.144",
           narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
 }
 
@@ -814,10 +818,10 @@ std::string closest_icon(HWND icon_control) {
     return best;
 }
 
-void failure(const program& p) {
+void failure(const program& p, const std::wstring& shots, const std::wstring& tag) {
     p.reset_inputs();
     click_at(centre_of(p.item("calc_cmd")));
-    p.settle(300);
+    p.results_are(L"0.172", L"0.114");
     p.set_text("freq_txt", u"0");
     // Post, not send: the click opens a modal box and returns only when it is closed.
     PostMessageW(p.item("calc_cmd"), BM_CLICK, 0, 0);
@@ -828,6 +832,10 @@ void failure(const program& p) {
         return;
     }
     p.settle(300);
+    if (!shots.empty()) {
+        save_bmp(screen_area({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
+                 shots + L"\\" + tag + L"-message.bmp");
+    }
     check(GetWindow(box, GW_OWNER) == p.window, "the message box is owned by the window");
     check_text(text_of(box), form::title, "the message box's title");
     std::wstring message;
@@ -853,15 +861,11 @@ void failure(const program& p) {
     check(!IsWindowEnabled(p.window), "the message box is modal to the window");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     check(wait_for([&] { return !IsWindow(box); }), "OK closes the message box");
-    p.settle(300);
-    check(p.text("coax_length_lbl") == L"0.172" && p.text("vf_length_lbl") == L"0.114",
-          "the failure changes neither result");
+    check(p.results_are(L"0.172", L"0.114"), "the failure changes neither result");
     check(p.text("freq_txt") == L"0", "the failure leaves the input as typed");
     p.set_text("freq_txt", u"100");
     click_at(centre_of(p.item("calc_cmd")));
-    p.settle(300);
-    check(p.text("coax_length_lbl") == L"0.750" && p.text("vf_length_lbl") == L"0.495",
-          "the window calculates again after the box");
+    check(p.results_are(L"0.750", L"0.495"), "the window calculates again after the box");
 }
 
 void tooltips(const program& p, const std::wstring& shots, const std::wstring& tag) {
@@ -962,7 +966,7 @@ void result_look(const program& p, UINT dpi, const std::wstring& shots, const st
     p.reset_inputs();
     p.to_front();
     click_at(centre_of(p.item("calc_cmd")));
-    p.settle(300);
+    p.results_are(L"0.172", L"0.114");
     mouse_to({GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
     p.settle(300);
     if (!shots.empty()) {
@@ -1188,9 +1192,67 @@ void dpi_change(const program& p, UINT dpi) {
     GetWindowRect(p.item("calc_cmd"), &button);
     check(button.right - button.left >= form::to_pixels(form::get("calc_cmd").box, new_dpi).width,
           "after WM_DPICHANGED the controls are laid out for it");
+    p.clear_results();
     click_at(centre_of(p.item("calc_cmd")));
-    p.settle(300);
-    check(p.text("coax_length_lbl") == L"0.172", "the window works after WM_DPICHANGED");
+    check(p.results_are(L"0.172", L"0.114"), "the window works after WM_DPICHANGED");
+}
+
+// The user's decimal separator, as Windows keeps it; empty when it is not set.
+std::wstring user_decimal() {
+    wchar_t value[16]{};
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\International", L"sDecimal", RRF_RT_REG_SZ,
+                     nullptr, value, &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    return value;
+}
+
+void set_user_decimal(const std::wstring& value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\International", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    if (value.empty()) {
+        RegDeleteValueW(key, L"sDecimal");
+    } else {
+        RegSetValueExW(key, L"sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(key);
+}
+
+// Where the user's locale writes decimals with a comma, the window also reads one; elsewhere a
+// comma is an error. Results are written with "." either way.
+void decimal_comma(const std::wstring& exe) {
+    const std::wstring saved = user_decimal();
+    for (const bool comma : {true, false}) {
+        set_user_decimal(comma ? L"," : L".");
+        program p = start(exe);
+        if (p.window == nullptr) {
+            check(false, "ridi.exe starts again");
+            continue;
+        }
+        p.set_text("freq_txt", u"7,1");
+        PostMessageW(p.item("calc_cmd"), BM_CLICK, 0, 0);
+        HWND box = nullptr;
+        const bool failed_box = wait_for([&] { return (box = p.message_box()) != nullptr; }, 1500);
+        if (comma) {
+            check(!failed_box && p.text("coax_length_lbl") == L"10.563" &&
+                      p.text("vf_length_lbl") == L"6.972",
+                  "with a decimal comma in the locale, 7,1 MHz gives 10.563 and 6.972",
+                  narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
+        } else {
+            check(failed_box, "with a decimal point in the locale, 7,1 is refused");
+        }
+        if (box != nullptr) {
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            wait_for([&] { return !IsWindow(box); });
+        }
+        stop(p);
+    }
+    set_user_decimal(saved);
 }
 
 } // namespace
@@ -1228,11 +1290,12 @@ int wmain(int argc, wchar_t** argv) {
     activations(p);
     worked_examples(p);
     picked_from_list(p, shots, tag);
-    failure(p);
+    failure(p, shots, tag);
     tooltips(p, shots, tag);
     result_look(p, dpi, shots, tag);
     dpi_change(p, dpi);
     stop(p);
+    decimal_comma(exe);
 
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
