@@ -277,6 +277,14 @@ void save_bmp(const image& picture, const std::wstring& path) {
     CloseHandle(out);
 }
 
+// Saves the whole screen as SHOT_DIR\dpiN-what.bmp, when screenshots are asked for.
+void shoot(const std::wstring& shots, const std::wstring& tag, const wchar_t* what) {
+    if (!shots.empty()) {
+        save_bmp(screen_area({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
+                 shots + L"\\" + tag + L"-" + what + L".bmp");
+    }
+}
+
 bool dark(COLORREF c) {
     return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128;
 }
@@ -754,10 +762,7 @@ void picked_from_list(const program& p, const std::wstring& shots, const std::ws
     p.settle(400);
     check(SendMessageW(p.item("cable_combo"), CB_GETDROPPEDSTATE, 0, 0) != 0,
           "Alt+Down opens the cable list");
-    if (!shots.empty()) {
-        save_bmp(screen_area({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
-                 shots + L"\\" + tag + L"-list-open.bmp");
-    }
+    shoot(shots, tag, L"list-open");
     // Down arrows walk the open list to H100.
     const int h100 = 11;
     for (int i = 0; i < 20 && SendMessageW(p.item("cable_combo"), CB_GETCURSEL, 0, 0) < h100; ++i) {
@@ -832,10 +837,7 @@ void failure(const program& p, const std::wstring& shots, const std::wstring& ta
         return;
     }
     p.settle(300);
-    if (!shots.empty()) {
-        save_bmp(screen_area({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
-                 shots + L"\\" + tag + L"-message.bmp");
-    }
+    shoot(shots, tag, L"message");
     check(GetWindow(box, GW_OWNER) == p.window, "the message box is owned by the window");
     check_text(text_of(box), form::title, "the message box's title");
     std::wstring message;
@@ -868,27 +870,31 @@ void failure(const program& p, const std::wstring& shots, const std::wstring& ta
     check(p.results_are(L"0.750", L"0.495"), "the window calculates again after the box");
 }
 
+// Asks the tooltip control `tips` for a tool (TTM_ENUMTOOLSW, TTM_GETCURRENTTOOLW): the tool
+// description and its text live in the program, so they are read through its memory.
+std::pair<TTTOOLINFOW, std::wstring> query_tool(const program& p, HWND tips, UINT message,
+                                                WPARAM wparam) {
+    constexpr std::size_t text_offset = 512;
+    remote_buffer buffer(p.process.hProcess, 4096);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = reinterpret_cast<LPWSTR>(static_cast<char*>(buffer.address()) + text_offset);
+    buffer.write(tool);
+    buffer.write(L'\0', text_offset);
+    SendMessageW(tips, message, wparam, reinterpret_cast<LPARAM>(buffer.address()));
+    return {buffer.read<TTTOOLINFOW>(), buffer.read_text(text_offset)};
+}
+
 void tooltips(const program& p, const std::wstring& shots, const std::wstring& tag) {
     HWND tips = p.find_top(TOOLTIPS_CLASSW, false);
     check(tips != nullptr, "the window has tooltips");
     if (tips == nullptr) {
         return;
     }
-    // The tool descriptions and their texts live in the program: read them through its memory.
-    constexpr std::size_t text_offset = 512;
-    remote_buffer buffer(p.process.hProcess, 4096);
     const auto count = SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
     std::vector<std::pair<std::string, std::wstring>> tools;
     for (LRESULT i = 0; i < count; ++i) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.lpszText =
-            reinterpret_cast<LPWSTR>(static_cast<char*>(buffer.address()) + text_offset);
-        buffer.write(tool);
-        buffer.write(L'\0', text_offset);
-        SendMessageW(tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(buffer.address()));
-        tool = buffer.read<TTTOOLINFOW>();
+        const auto [tool, tool_text] = query_tool(p, tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i));
         auto target = reinterpret_cast<HWND>(tool.uId);
         if (GetParent(target) != p.window) {
             target = GetParent(target); // the edit field inside the combo box
@@ -899,7 +905,7 @@ void tooltips(const program& p, const std::wstring& shots, const std::wstring& t
                 name = form::controls[c].name;
             }
         }
-        tools.emplace_back(name, buffer.read_text(text_offset));
+        tools.emplace_back(name, tool_text);
     }
     for (const form::control& c : form::controls) {
         const std::string name(c.name);
@@ -925,20 +931,10 @@ void tooltips(const program& p, const std::wstring& shots, const std::wstring& t
     check(shown, "resting the mouse on freq_txt shows a tooltip");
     if (shown) {
         pause(300);
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.lpszText =
-            reinterpret_cast<LPWSTR>(static_cast<char*>(buffer.address()) + text_offset);
-        buffer.write(tool);
-        buffer.write(L'\0', text_offset);
-        SendMessageW(tips, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(buffer.address()));
-        check(buffer.read_text(text_offset) == wide(form::get("freq_txt").tooltip),
-              "the tooltip shown is freq_txt's", narrow(buffer.read_text(text_offset)));
-        if (!shots.empty()) {
-            save_bmp(
-                screen_area({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
-                shots + L"\\" + tag + L"-tooltip.bmp");
-        }
+        const std::wstring current = query_tool(p, tips, TTM_GETCURRENTTOOLW, 0).second;
+        check(current == wide(form::get("freq_txt").tooltip), "the tooltip shown is freq_txt's",
+              narrow(current));
+        shoot(shots, tag, L"tooltip");
     }
     mouse_to({GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
     pause(200);
@@ -969,10 +965,7 @@ void result_look(const program& p, UINT dpi, const std::wstring& shots, const st
     p.results_are(L"0.172", L"0.114");
     mouse_to({GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
     p.settle(300);
-    if (!shots.empty()) {
-        save_bmp(screen_area({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
-                 shots + L"\\" + tag + L"-calculated.bmp");
-    }
+    shoot(shots, tag, L"calculated");
     HFONT arial = result_font_at(dpi);
     HFONT bold = result_font_at(dpi, FW_BOLD);
     HFONT message = message_font_at(dpi);
