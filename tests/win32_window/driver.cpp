@@ -1020,7 +1020,8 @@ void result_look(const program& p, UINT dpi, const std::wstring& shots, const st
     DeleteObject(message);
 }
 
-void geometry(const program& p, UINT dpi) {
+// Checks the layout at `dpi` and returns the smallest scale factor that fits the client size.
+double geometry(const program& p, UINT dpi) {
     const UINT window_dpi = GetDpiForWindow(p.window);
     check(window_dpi == dpi, "the window runs at " + std::to_string(dpi) + " DPI",
           std::to_string(window_dpi));
@@ -1091,6 +1092,7 @@ void geometry(const program& p, UINT dpi) {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
+    return low;
 }
 
 void resources(const std::wstring& exe) {
@@ -1188,6 +1190,28 @@ void dpi_change(const program& p, UINT dpi) {
     p.clear_results();
     click_at(centre_of(p.item("calc_cmd")));
     check(p.results_are(L"0.172", L"0.114"), "the window works after WM_DPICHANGED");
+}
+
+// With the user's message font twice as large, the window grows by one factor until every text
+// fits again.
+void large_font(const std::wstring& exe, UINT dpi, const std::wstring& shots,
+                const std::wstring& tag) {
+    NONCLIENTMETRICSW saved{};
+    saved.cbSize = sizeof saved;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+    NONCLIENTMETRICSW large = saved;
+    large.lfMessageFont.lfHeight *= 2;
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof large, &large, SPIF_UPDATEINIFILE);
+    program p = start(exe);
+    check(p.window != nullptr, "ridi.exe starts with a message font twice as large");
+    if (p.window != nullptr) {
+        std::printf("# with the message font twice as large:\n");
+        const double s = geometry(p, dpi);
+        check(s > 1.2, "the window grows with the font", std::to_string(s));
+        shoot(shots, tag, L"large-font");
+        stop(p);
+    }
+    SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, SPIF_UPDATEINIFILE);
 }
 
 // The user's decimal separator, as Windows keeps it; empty when it is not set.
@@ -1289,6 +1313,7 @@ int wmain(int argc, wchar_t** argv) {
     dpi_change(p, dpi);
     stop(p);
     decimal_comma(exe);
+    large_font(exe, dpi, shots, tag);
 
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
