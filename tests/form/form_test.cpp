@@ -17,6 +17,7 @@ namespace {
 
 std::vector<std::string> names(const std::vector<const form::control*>& controls) {
     std::vector<std::string> out;
+    out.reserve(controls.size());
     for (const form::control* c : controls) {
         out.emplace_back(c->name);
     }

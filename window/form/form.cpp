@@ -45,6 +45,7 @@ std::vector<const control*> z_order() {
         return std::pair{(named != nullptr ? named : c)->tab_index, named == c ? 1 : 0};
     };
     std::vector<const control*> order;
+    order.reserve(controls.size());
     for (const control& c : controls) {
         order.push_back(&c);
     }
