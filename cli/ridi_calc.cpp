@@ -4,6 +4,7 @@
 
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"
+#include "ridi/form.hpp"
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 
@@ -88,12 +89,20 @@ std::string padded(std::string text, std::size_t width) {
     return text;
 }
 
+// The window's result captions name the unit in brackets, "RI-DI Length (Metres)"; in another
+// unit the words before the bracket stay and the bracket names that unit.
+std::string caption_in(std::u16string_view window_caption, length_unit unit) {
+    std::string caption = utf16_to_utf8(window_caption);
+    caption.erase(caption.rfind('(') + 1);
+    return caption.append(length_unit_caption(unit)).append(")");
+}
+
 struct captions {
     std::string length;
     std::string corrected;
     explicit captions(length_unit unit)
-        : length("RI-DI Length (" + std::string(length_unit_caption(unit)) + ")"),
-          corrected("V/F Corrected (" + std::string(length_unit_caption(unit)) + ")") {}
+        : length(caption_in(form::coax_length_caption, unit)),
+          corrected(caption_in(form::vf_length_caption, unit)) {}
 };
 
 // FREQUENCY QUARTER_WAVES with a CABLE or the --vf factor.

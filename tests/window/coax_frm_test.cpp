@@ -4,8 +4,6 @@
 // the calculation through the real controls, and failures.
 #include "window_test_support.hpp"
 
-#include "layout.hpp"
-
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QClipboard>

@@ -13,6 +13,12 @@ using window_support::shown_window;
 
 namespace {
 
+// A box of pixels at 100 % times `s`, each number rounded on its own.
+QRect scaled(const QRect& box, double s) {
+    return {qRound(box.x() * s), qRound(box.y() * s), qRound(box.width() * s),
+            qRound(box.height() * s)};
+}
+
 struct font_choice {
     QString family;
     double points;
@@ -91,7 +97,8 @@ void look_test::scaled_layout() {
     QCOMPARE(s == 1.0, as_drawn);
 
     const QSize client = w.frm->size();
-    QCOMPARE(client, ridi::layout::scaled(QSize(154, 224), s));
+    QCOMPARE(client, QSize(qRound(154 * s), qRound(224 * s)));
+    QCOMPARE(client, ridi::layout::client_pixels(s));
     QCOMPARE(w.frm->minimumSize(), client);
     QCOMPARE(w.frm->maximumSize(), client);
 
@@ -108,12 +115,13 @@ void look_test::scaled_layout() {
             {tightest, double(need.width()) / room.width(), double(need.height()) / room.height()});
     };
 
-    for (const ridi::layout::place& place : ridi::layout::places) {
+    for (const ridi::form::control& place : ridi::form::controls) {
         const QString name = QString::fromLatin1(place.name.data(), qsizetype(place.name.size()));
         const QWidget* control = w.get<QWidget>(name.toLatin1().constData());
-        const QRect drawn(place.left / 15, place.top / 15, place.width / 15, place.height / 15);
+        const QRect drawn(place.box.left / 15, place.box.top / 15, place.box.width / 15,
+                          place.box.height / 15);
         const QRect box = control->geometry();
-        QCOMPARE(box, ridi::layout::scaled(drawn, s));
+        QCOMPARE(box, scaled(drawn, s));
         QVERIFY(std::abs(box.width() - drawn.width() * s) <= 0.5);
         QVERIFY(std::abs(box.height() - drawn.height() * s) <= 0.5);
         QVERIFY(std::abs(box.x() - drawn.x() * s) <= 0.5);
@@ -164,22 +172,22 @@ void look_test::scale_factor() {
     QFETCH(QRect, box);
     QFETCH(QSize, text);
     QFETCH(double, expected);
-    const ridi::layout::text_box boxes[] = {
-        {box, text,
-         [](QSize size) {
-             return size - QSize(4, 4);
-         }},
-        {QRect(16, 40, 73, 17), QSize(10, 10),
-         [](QSize size) {
-             return size - QSize(4, 4);
-         }},
+    const auto less_frame = [](ridi::form::pixel_size size) {
+        return ridi::form::pixel_size{size.width - 4, size.height - 4};
     };
-    const double s = ridi::layout::scale_factor(boxes);
+    // The boxes of the table are in pixels at 100 %, 15 twips each.
+    const ridi::form::text_box boxes[] = {
+        {{box.x() * 15, box.y() * 15, box.width() * 15, box.height() * 15},
+         {text.width(), text.height()},
+         less_frame},
+        {{16 * 15, 40 * 15, 73 * 15, 17 * 15}, {10, 10}, less_frame},
+    };
+    const double s = ridi::form::scale_factor(boxes, 96);
     if (expected < 16.0) {
-        QVERIFY(ridi::layout::fits(boxes, s));
+        QVERIFY(ridi::form::fits(boxes, 96, s));
     }
     if (expected > 1.0 && expected < 16.0) {
-        QVERIFY(!ridi::layout::fits(boxes, s - 1e-3)); // the smallest that fits
+        QVERIFY(!ridi::form::fits(boxes, 96, s - 1e-3)); // the smallest that fits
     }
     QVERIFY2(std::abs(s - expected) < 0.01, qPrintable(QString::number(s, 'g', 10)));
 }

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 
 class QComboBox;
 class QLabel;
@@ -63,6 +64,8 @@ public:
 private:
     std::u16string_view hold(QString text);
     void place_controls();
+    // The child control of the window named `name` in the description.
+    template <class T> T* control(std::string_view name) const;
 
     std::array<QLabel*, 5> lbl_lbl_{};
     QLineEdit* freq_txt_ = nullptr;

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Twips to pixels at any DPI, and the one scale factor at which every text fits.
+#include "ridi/form_layout.hpp"
+
+#include <gtest/gtest.h>
+
+namespace form = ridi::form;
+
+namespace {
+
+TEST(FormLayout, TwipsToPixels) {
+    EXPECT_EQ(form::to_pixels(240, 96), 16);
+    EXPECT_EQ(form::to_pixels(240, 144), 24);
+    EXPECT_EQ(form::to_pixels(240, 120), 20);
+    EXPECT_EQ(form::to_pixels(15, 144), 2);         // 1.5 rounds up
+    EXPECT_EQ(form::to_pixels(255, 144), 26);       // 25.5
+    EXPECT_EQ(form::to_pixels(1095, 96, 1.5), 110); // 109.5
+    EXPECT_EQ(form::to_pixels(-15, 144), -2);
+    EXPECT_EQ(form::client_pixels(96), (form::pixel_size{154, 224}));
+    EXPECT_EQ(form::client_pixels(144), (form::pixel_size{231, 336}));
+    EXPECT_EQ(form::client_pixels(96, 1.5), (form::pixel_size{231, 336}));
+    EXPECT_EQ(form::to_pixels(form::get("cable_combo").box, 96), (form::pixel_box{16, 56, 65, 21}));
+    EXPECT_EQ(form::to_pixels(form::get("vf_length_lbl").box, 192),
+              (form::pixel_box{32, 368, 242, 50}));
+}
+
+// Every box of the table is a whole number of pixels at 96 DPI: 15 twips to the pixel.
+TEST(FormLayout, DrawnOnTheFifteenTwipGrid) {
+    for (const form::control& c : form::controls) {
+        for (int twips : {c.box.left, c.box.top, c.box.width, c.box.height}) {
+            EXPECT_EQ(twips % 15, 0) << c.name;
+        }
+    }
+}
+
+struct scale_case {
+    const char* what;
+    form::pixel_box box; // pixels at 96 DPI
+    form::pixel_size text;
+    double expected;
+};
+
+class ScaleFactor : public testing::TestWithParam<scale_case> {};
+
+form::pixel_size less_frame(form::pixel_size size) {
+    return {size.width - 4, size.height - 4};
+}
+
+form::twips_box twips(form::pixel_box box) {
+    return {box.left * 15, box.top * 15, box.width * 15, box.height * 15};
+}
+
+TEST_P(ScaleFactor, SmallestThatFits) {
+    const scale_case& c = GetParam();
+    const form::text_box boxes[] = {
+        {twips(c.box), c.text, less_frame},
+        {twips({16, 40, 73, 17}), {10, 10}, less_frame},
+    };
+    const double s = form::scale_factor(boxes, 96);
+    if (c.expected < 16.0) {
+        EXPECT_TRUE(form::fits(boxes, 96, s));
+    }
+    if (c.expected > 1.0 && c.expected < 16.0) {
+        EXPECT_FALSE(form::fits(boxes, 96, s - 1e-3));
+    }
+    EXPECT_NEAR(s, c.expected, 0.01);
+}
+
+// The room is the box less a 2-pixel frame all round; sizes round to whole pixels.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScaleFactor,
+    testing::Values(scale_case{"fits as drawn", {16, 0, 73, 17}, {69, 13}, 1.0},
+                    scale_case{"a pixel too wide", {16, 0, 73, 17}, {70, 13}, 73.5 / 73},
+                    scale_case{"twice the room", {16, 0, 73, 17}, {138, 13}, 141.5 / 73},
+                    scale_case{"height decides", {16, 0, 73, 17}, {10, 26}, 29.5 / 17},
+                    // At x 104 of 154, 50 pixels show: 46 of them are room.
+                    scale_case{"visible part fits", {104, 0, 73, 17}, {46, 13}, 1.0},
+                    scale_case{"visible part too small", {104, 0, 73, 17}, {60, 13}, 1.263},
+                    scale_case{"more than 16 times", {16, 0, 73, 17}, {5000, 13}, 16.0}));
+
+// At 144 DPI the same texts in pixels need less scaling: the boxes are already half as large again.
+TEST(FormLayout, ScaleAtHigherDpi) {
+    const form::text_box boxes[] = {{twips({16, 0, 73, 17}), {105, 21}, less_frame}};
+    // At 144 DPI the box is 110 x 26 (109.5 and 25.5 round up): room 106 x 22, which fits.
+    EXPECT_EQ(form::scale_factor(boxes, 144), 1.0);
+    const form::text_box wider[] = {{twips({16, 0, 73, 17}), {140, 21}, less_frame}};
+    const double s = form::scale_factor(wider, 144);
+    EXPECT_GT(s, 1.0);
+    EXPECT_TRUE(form::fits(wider, 144, s));
+    EXPECT_FALSE(form::fits(wider, 144, s - 1e-3));
+}
+
+} // namespace

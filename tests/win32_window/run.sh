@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the window driver against ridi.exe under Wine, in an X server of its own (Xvfb), with the
+# Wine prefix PREFIX set to DPI dots per inch. With SHOT_DIR, the driver's screenshots are left
+# there as PNG files.
+#   run.sh DRIVER_EXE RIDI_EXE DPI PREFIX [SHOT_DIR]
+set -euo pipefail
+driver=$1 ridi=$2 dpi=$3 prefix=$(realpath -m "$4") shots=${5:+$(realpath -m "$5")}
+
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+mkdir -p "$prefix"
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    # Wine's server and services end with the prefix's server; then the X server.
+    timeout 30 wineserver -k </dev/null >/dev/null 2>&1 || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# An X server on the first free display, which it names on fd 3.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# Wine's services inherit open streams: every wine call here runs with them closed or captured,
+# and under a time limit.
+quiet() { timeout "$1" "${@:2}" </dev/null >/dev/null 2>&1; }
+if [ ! -f "$prefix/system.reg" ]; then
+    echo "# making the Wine prefix $prefix"
+    quiet 180 wineboot --init || { echo "run.sh: wineboot failed" >&2; exit 1; }
+fi
+quiet 60 wineserver -p 30 || true # already running after wineboot --init
+quiet 120 wineboot
+reg() { quiet 60 wine reg add "$@" /f; }
+# A crash must end the run, not wait for someone to close winedbg's dialog.
+reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+# The screen's DPI: Wine reads the user's setting, then the machine's.
+reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
+reg 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi"
+# Without a window manager Wine draws the title bar itself, as Windows does.
+reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N
+# The settings take effect in a fresh server.
+quiet 30 wineserver -k || true
+quiet 60 wineserver -p 30 || true # already running after wineboot --init
+quiet 120 wineboot
+
+shot_dir=
+if [ -n "$shots" ]; then
+    mkdir -p "$shots"
+    shot_dir=$(winepath -w "$shots" 2>/dev/null)
+fi
+status=0
+timeout 300 wine "$driver" "$(winepath -w "$ridi" 2>/dev/null)" "$dpi" ${shot_dir:+"$shot_dir"} \
+    </dev/null 2>"$work/stderr" | tr -d '\r' || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "run.sh: the driver ended with status $status" >&2
+    grep -v '^it looks like wine32\|^multiarch\|^execute "dpkg\|^apt-get install wine32\|^$' "$work/stderr" >&2 || true
+fi
+if [ -n "$shots" ]; then
+    for bmp in "$shots"/*.bmp; do
+        [ -e "$bmp" ] || continue
+        convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+    done
+fi
+exit "$status"

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ridi/form_layout.hpp"
+
+#include <algorithm>
+
+namespace ridi::form {
+
+int to_pixels(int twips, double pixels_per_inch, double s) noexcept {
+    const double pixels = twips * pixels_per_inch / twips_per_inch * s;
+    // Halves away from zero, as qRound and MulDiv do.
+    return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
+}
+
+pixel_box to_pixels(const twips_box& box, double pixels_per_inch, double s) noexcept {
+    return {to_pixels(box.left, pixels_per_inch, s), to_pixels(box.top, pixels_per_inch, s),
+            to_pixels(box.width, pixels_per_inch, s), to_pixels(box.height, pixels_per_inch, s)};
+}
+
+pixel_size to_pixels(const twips_size& size, double pixels_per_inch, double s) noexcept {
+    return {to_pixels(size.width, pixels_per_inch, s), to_pixels(size.height, pixels_per_inch, s)};
+}
+
+pixel_size client_pixels(double pixels_per_inch, double s) noexcept {
+    return to_pixels(client, pixels_per_inch, s);
+}
+
+bool fits(std::span<const text_box> boxes, double pixels_per_inch, double s) noexcept {
+    const int client_width = client_pixels(pixels_per_inch, s).width;
+    return std::all_of(boxes.begin(), boxes.end(), [&](const text_box& b) {
+        const pixel_box box = to_pixels(b.box, pixels_per_inch, s);
+        pixel_size room = b.room({box.width, box.height});
+        room.width -= std::max(0, box.left + box.width - client_width);
+        return room.width >= b.text.width && room.height >= b.text.height;
+    });
+}
+
+double scale_factor(std::span<const text_box> boxes, double pixels_per_inch) {
+    constexpr double largest = 16.0;
+    if (fits(boxes, pixels_per_inch, 1.0)) {
+        return 1.0;
+    }
+    if (!fits(boxes, pixels_per_inch, largest)) {
+        return largest;
+    }
+    // Bisection: `low` never fits, `high` always does. The room grows with the box, so the
+    // boundary is sharp up to the rounding to whole pixels.
+    double low = 1.0;
+    double high = largest;
+    while (high - low > 1e-6) {
+        const double middle = (low + high) / 2;
+        (fits(boxes, pixels_per_inch, middle) ? high : low) = middle;
+    }
+    return high;
+}
+
+} // namespace ridi::form

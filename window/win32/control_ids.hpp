@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Win32 window's control ids, shared with the program that drives it in the tests.
+#pragma once
+
+#include "ridi/form.hpp"
+
+#include <cstddef>
+#include <string_view>
+
+namespace ridi::win32 {
+
+// A control's id is 100 plus its place in form::controls, so none is IDOK (1) or IDCANCEL (2):
+// the dialog keys Enter and Escape send those, and they must not look like the button's click.
+inline constexpr int first_control_id = 100;
+
+constexpr int control_id(std::size_t index) noexcept {
+    return first_control_id + static_cast<int>(index);
+}
+
+// The id of the control `name`; -1 for a name not in the window.
+constexpr int control_id(std::string_view name) noexcept {
+    for (std::size_t i = 0; i < form::controls.size(); ++i) {
+        if (form::controls[i].name == name) {
+            return control_id(i);
+        }
+    }
+    return -1;
+}
+
+static_assert(control_id("calc_cmd") != 1 && control_id("calc_cmd") != 2);
+
+} // namespace ridi::win32
