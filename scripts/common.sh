@@ -18,6 +18,14 @@ ridi_packages=(
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
 )
 
+# What scripts/windows adds: the MinGW-w64 cross compiler (POSIX threads), Wine to run the
+# Windows programs and their tests (64-bit only), NSIS for the installer, zip and unzip for the
+# zip, and Xvfb for the windows under test.
+ridi_windows_packages=(
+    g++-mingw-w64-x86-64-posix googletest
+    wine wine64 nsis zip unzip xvfb xauth
+)
+
 # Installs the packages that are not installed yet (apt-get; sudo when not root).
 ridi_install() {
     local missing=() package

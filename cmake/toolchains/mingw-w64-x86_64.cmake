@@ -18,3 +18,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Release at -O2, as Debian builds: GCC 12 at -O3 warns falsely of overlapping copies inside
+# std::string (GCC bug 105329), and the warnings are errors in the project's own builds.
+# (CMake would add its -O3 to flags given as _INIT, so these are the cache's first values.)
+set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of Release builds")
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of Release builds")

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 RI-DI developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built ridi-calc as a process: arguments, pipes and exit statuses.
+# usage: end_to_end.sh [EMULATOR...] RIDI_CALC
 set -u
-tool=$1
+tool=("$@") # the program, after the command that runs it (Wine) if any
 failures=0
 check() { # what expected actual
     if [ "$2" != "$3" ]; then
@@ -13,31 +14,31 @@ check() { # what expected actual
 }
 
 check "single calculation" $'RI-DI Length (Metres): 0.172\nV/F Corrected (Metres): 0.114' \
-    "$("$tool" 435.850 1 RG-58)"
-check "version" "ridi-calc 1.0.0.0" "$("$tool" --version)"
+    "$("${tool[@]}" 435.850 1 RG-58)"
+check "version" "ridi-calc 1.0.0.0" "$("${tool[@]}" --version)"
 
-"$tool" 0 1 RG-58 >/dev/null 2>&1
+"${tool[@]}" 0 1 RG-58 >/dev/null 2>&1
 check "calculation error status" 1 $?
-"$tool" >/dev/null 2>&1
+"${tool[@]}" >/dev/null 2>&1
 check "usage error status" 2 $?
 
-batch=$(printf '435.850\t1\tRG-58\n1.3\t1\tRG-142\nbad line\n8\t1\tRG-142' | "$tool" --batch)
+batch=$(printf '435.850\t1\tRG-58\n1.3\t1\tRG-142\nbad line\n8\t1\tRG-142' | "${tool[@]}" --batch)
 check "batch status" 1 $?
 check "batch output" $'0.172\t0.114\n57.692\t40.384\nerror\texpected FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE, with exactly two tabs\n9.375\t6.562' "$batch"
 
 # Streams that fail are not success: a full disk, a folder as input.
-"$tool" --batch </dev/null >/dev/full 2>/dev/null
+"${tool[@]}" --batch </dev/null >/dev/full 2>/dev/null
 check "empty batch to a full disk" 0 $?
-printf '100\t1\tRG-58\n' | "$tool" --batch >/dev/full 2>/dev/null
+printf '100\t1\tRG-58\n' | "${tool[@]}" --batch >/dev/full 2>/dev/null
 check "write failure status" 3 $?
-"$tool" 100 1 RG-58 >/dev/full 2>/dev/null
+"${tool[@]}" 100 1 RG-58 >/dev/full 2>/dev/null
 check "write failure status, one cable" 3 $?
-"$tool" 100 1 >/dev/full 2>/dev/null
+"${tool[@]}" 100 1 >/dev/full 2>/dev/null
 check "write failure status, every cable" 3 $?
 
 # Batch mode as a coprocess: each line is answered while the input is still open. A read that
 # times out fails the check rather than hanging the test.
-coproc CALC { "$tool" --batch --unit cm 2>/dev/null; }
+coproc CALC { "${tool[@]}" --batch --unit cm 2>/dev/null; }
 # Bash forgets CALC and CALC_PID once the process has ended, so they are kept here.
 calc_pid=$CALC_PID
 calc_in=${CALC[1]}
@@ -63,13 +64,13 @@ exec {calc_in}>&-
 wait "$calc_pid"
 check "answers while the input stays open" $'75.00\t49.50\n# a comment\n528.17\t348.59\n17.21\t14.45' \
     "$(printf '%s\n' "${answers[@]}")"
-"$tool" --batch </ >/dev/null 2>&1
+"${tool[@]}" --batch </ >/dev/null 2>&1
 check "read failure status" 3 $?
 
 # Empty input, and a 1 MiB line through a real pipe.
-check "empty batch" "" "$("$tool" --batch </dev/null)"
+check "empty batch" "" "$("${tool[@]}" --batch </dev/null)"
 long=$(head -c 1048576 /dev/zero | tr '\0' ' ')
-check "1 MiB line" $'0.750\t0.495' "$(printf '%s100\t1\tRG-58\n' "$long" | "$tool" --batch)"
+check "1 MiB line" $'0.750\t0.495' "$(printf '%s100\t1\tRG-58\n' "$long" | "${tool[@]}" --batch)"
 
 [ "$failures" -eq 0 ] && echo "end to end: all passed"
 exit "$failures"

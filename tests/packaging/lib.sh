@@ -5,19 +5,7 @@
 set -u
 # shellcheck source=/dev/null
 source "$1"
-failures=0
-
-fail() {
-    printf 'FAIL %s\n' "$*"
-    failures=$((failures + 1))
-}
-
-check_equal() { # what expected actual
-    if [ "$2" != "$3" ]; then
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 
 # The files under a folder, one relative path a line, sorted.
 files_under() {
@@ -59,11 +47,4 @@ check_window_links() { # bindir
     local missing
     missing=$(ldd "$1/ridi" | grep 'not found')
     check_equal "libraries of $1/ridi that are not found" "" "$missing"
-}
-
-finish() {
-    if [ "$failures" -eq 0 ]; then
-        echo "$(basename "$0" .sh): all passed"
-    fi
-    exit "$((failures > 0))"
 }
