@@ -14,6 +14,8 @@ ridi_packages=(
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth
     netpbm desktop-file-utils appstream man-db groff-base dpkg-dev binutils-mingw-w64-x86-64
+    # the licence and Debian policy checks
+    reuse lintian
     # scripts/harden: libFuzzer (a Recommends of clang, so by name), its symbolizer, clang-tidy
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
 )

@@ -61,6 +61,11 @@ check_window_links() { # bindir
     check_equal "libraries of $1/ridi that are not found" "" "$missing"
 }
 
+# The .deb the package_deb fixture builds.
+deb_path() {
+    echo "$deb_dir/ridi_${version}_$(dpkg --print-architecture).deb"
+}
+
 finish() {
     if [ "$failures" -eq 0 ]; then
         echo "$(basename "$0" .sh): all passed"
