@@ -3,12 +3,13 @@
 #include "coax_frm.hpp"
 
 #include "layout.hpp"
+#include "result_field.hpp"
 #include "text_room.hpp"
+#include "window_icon.hpp"
 
 #include "ridi/catalogue.hpp"
 
 #include <QComboBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,11 +42,11 @@ QLineEdit* text_field(QWidget* window, const char* name, const QString& text,
 }
 
 // White, Arial 14.25 pt, selectable for copying but never editable. Clicking it gives it the
-// focus for keyboard selection; Tab passes it by.
-QLabel* result_label(QWidget* window, const char* name, const QString& tooltip) {
-    auto* label = new QLabel(window);
+// focus for keyboard selection; Tab passes it by. Screen readers find `caption` as its label.
+QLabel* result_label(QWidget* window, const char* name, const QString& tooltip, QLabel& caption) {
+    auto* label = new result_field(window);
     label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
+    label->set_caption(caption);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
@@ -61,7 +62,6 @@ QLabel* result_label(QWidget* window, const char* name, const QString& tooltip) 
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::ClickFocus);
     label->setToolTip(tooltip);
     label->setAccessibleDescription(tooltip);
@@ -99,10 +99,7 @@ coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent
     : QWidget(parent), report_(std::move(report)), options_(options_for(locale)) {
     setObjectName(QStringLiteral("coax_frm"));
     setWindowTitle(QStringLiteral("RI-DI"));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/ridi-16.xpm"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/ridi-32.xpm"), QSize(32, 32));
-    setWindowIcon(icon);
+    setWindowIcon(window_icon());
 
     lbl_lbl_[0] = caption_label(this, 0, QStringLiteral("Frequency"));
     lbl_lbl_[1] = caption_label(this, 1, QStringLiteral("Cable Type"));
@@ -139,10 +136,11 @@ coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent
     calc_cmd_->setDefault(false);
     connect(calc_cmd_, &QPushButton::clicked, this, &coax_frm::calc_cmd_Click);
 
-    coax_length_lbl_ = result_label(
-        this, "coax_length_lbl", QStringLiteral("RI-DI length for required number of 1/4 waves"));
-    vf_length_lbl_ =
-        result_label(this, "vf_length_lbl", QStringLiteral("Velocity factor corrected length"));
+    coax_length_lbl_ =
+        result_label(this, "coax_length_lbl",
+                     QStringLiteral("RI-DI length for required number of 1/4 waves"), *lbl_lbl_[3]);
+    vf_length_lbl_ = result_label(this, "vf_length_lbl",
+                                  QStringLiteral("Velocity factor corrected length"), *lbl_lbl_[4]);
 
     // Each input is named after its caption, for screen readers.
     const std::array<std::pair<QLabel*, QWidget*>, 3> captioned{{
