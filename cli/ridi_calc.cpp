@@ -42,7 +42,8 @@ Numbers use "." as the decimal point, for example 435.850; a negative frequency 
 like any other. A cable name not in the catalogue gives a corrected length of 0.000.
 
 exit status: 0 success, 1 a calculation gave an error, 2 the arguments were not understood,
-3 the input could not be read or the output not written.
+3 the input could not be read or the output not written (a full disk, or a closed pipe such
+as "| head -1", which ends the tool with a message on standard error).
 )";
 
 std::string ascii(std::u16string_view text) {

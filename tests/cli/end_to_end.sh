@@ -32,6 +32,13 @@ printf '100\t1\tRG-58\n' | "$tool" --batch >/dev/full 2>/dev/null
 check "write failure status" 3 $?
 "$tool" --batch </ >/dev/null 2>&1
 check "read failure status" 3 $?
+# A reader that stops early (head): the tool stops too, with status 3 and one line saying so,
+# even on endless input, rather than dying of SIGPIPE (141).
+yes $'100\t1\tRG-58' | timeout 60 "$tool" --batch 2>"${TMPDIR:-/tmp}/ridi-calc-pipe.$$" | head -n 1 >/dev/null
+check "closed pipe status" 3 "${PIPESTATUS[1]}"
+check "closed pipe message" "ridi-calc: cannot write the results (is the disk full or the output closed?)" \
+    "$(cat "${TMPDIR:-/tmp}/ridi-calc-pipe.$$")"
+rm -f "${TMPDIR:-/tmp}/ridi-calc-pipe.$$"
 
 # Empty input, and a 1 MiB line through a real pipe.
 check "empty batch" "" "$("$tool" --batch </dev/null)"
