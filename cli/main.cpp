@@ -2,12 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi_calc.hpp"
 
+#include <csignal>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+#ifdef SIGPIPE
+    // A closed pipe is a failed write, reported with status 3, rather than the end of the program.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     return ridi::cli::run(args, std::cin, std::cout, std::cerr);
 }

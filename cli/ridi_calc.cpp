@@ -60,7 +60,8 @@ like any other. A cable name not in the catalogue gives a corrected length of 0.
 warning on standard error.
 
 exit status: 0 success, 1 a calculation gave an error, 2 the arguments were not understood,
-3 the input could not be read or the output not written.
+3 the input could not be read or the output not written (a full disk, or a closed pipe such
+as "| head -1", which ends the tool with a message on standard error).
 )";
 
 int usage_error(std::ostream& err, std::string_view problem) {

@@ -6,22 +6,29 @@
 # Sanitizer builds leave them out (ASan replaces the fortified calls), and so do debug builds,
 # where _FORTIFY_SOURCE has no effect without optimisation.
 #
-# RIDI_HARDENED tells whether this configuration is hardened, so that a test can check the
-# built programs.
+# The flags are the usage requirements of the target ridi_hardening, chosen per configuration,
+# so that multi-configuration generators give them to the release configurations only.
+# RIDI_HARDENED_CONFIGS lists those configurations (none in a sanitizer build), so that a test
+# can check the built programs.
 include(CheckPIESupported)
 check_pie_supported()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
-if(NOT RIDI_SANITIZE AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
-    set(RIDI_HARDENED ON)
-    add_compile_options(-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2 -fstack-protector-strong)
+add_library(ridi_hardening INTERFACE)
+if(RIDI_SANITIZE)
+    set(RIDI_HARDENED_CONFIGS "")
+else()
+    set(RIDI_HARDENED_CONFIGS Release RelWithDebInfo MinSizeRel)
+    list(JOIN RIDI_HARDENED_CONFIGS "," configs)
+    target_compile_options(ridi_hardening INTERFACE
+        $<$<CONFIG:${configs}>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2 -fstack-protector-strong>)
     if(WIN32)
         # MinGW-w64: the stack protector's library comes with the flag at link time; the
         # programs are relocatable (ASLR, with 64-bit addresses) and their data never runs.
-        add_link_options(-fstack-protector-strong -Wl,--dynamicbase,--high-entropy-va,--nxcompat)
+        target_link_options(ridi_hardening INTERFACE $<$<CONFIG:${configs}>:-fstack-protector-strong
+            LINKER:--dynamicbase,--high-entropy-va,--nxcompat>)
     else()
-        add_link_options(-Wl,-z,relro,-z,now)
+        target_link_options(ridi_hardening INTERFACE $<$<CONFIG:${configs}>:LINKER:-z,relro,-z,now>)
     endif()
-else()
-    set(RIDI_HARDENED OFF)
+    unset(configs)
 endif()

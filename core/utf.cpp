@@ -121,7 +121,9 @@ std::string quoted_for_message(std::u16string_view text) {
             c = u'?';
         }
     }
-    std::string out = "\"" + utf16_to_utf8(cut);
+    // Appended piece by piece: GCC 12 at -O3 warns (wrongly) of overlap in "\"" + string.
+    std::string out(1, '"');
+    out += utf16_to_utf8(cut);
     out += text.size() > shown ? "...\"" : "\"";
     return out;
 }

@@ -14,6 +14,10 @@ ridi_packages=(
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth
     netpbm desktop-file-utils appstream man-db groff-base dpkg-dev binutils-mingw-w64-x86-64
+    # the licence and Debian policy checks
+    reuse lintian
+    # the real window on Xvfb: its X11 class, and what screen readers find over AT-SPI
+    x11-utils dbus-daemon at-spi2-core python3-pyatspi
     # scripts/harden: libFuzzer (a Recommends of clang, so by name), its symbolizer, clang-tidy
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
 )

@@ -5,7 +5,7 @@
 # root, and the binaries run from the unpacked files.
 source "$(dirname "$0")/lib.sh" "$1"
 
-deb=$deb_dir/ridi_${version}_$(dpkg --print-architecture).deb
+deb=$(deb_path)
 if [ ! -f "$deb" ]; then
     fail "no package $deb"
     finish

@@ -48,3 +48,8 @@ check_window_links() { # bindir
     missing=$(ldd "$1/ridi" | grep 'not found')
     check_equal "libraries of $1/ridi that are not found" "" "$missing"
 }
+
+# The .deb the package_deb fixture builds.
+deb_path() {
+    echo "$deb_dir/ridi_${version}_$(dpkg --print-architecture).deb"
+}

@@ -21,6 +21,12 @@ source=$(gzip -dc "$man_dir/ridi-calc.1.gz")
 for option in $("$bin_dir/ridi-calc" --help | grep -o -- '--[a-z]*' | sort -u); do
     grep -qF -- "${option//-/\\-}" <<<"$source" || fail "the manual page lacks $option"
 done
+# Every exit status of --help, and no other, is explained in the manual page.
+help_statuses=$("$bin_dir/ridi-calc" --help | sed -n '/^exit status:/,$p' | grep -oE '(: |, |^)[0-9]+ ' |
+    grep -oE '[0-9]+' | tr '\n' ' ')
+man_statuses=$(sed -n '/^\.SH EXIT STATUS/,/^\.SH [^E]/p' <<<"$source" | sed -n 's/^\.B \([0-9]*\)$/\1/p' |
+    tr '\n' ' ')
+check_equal "exit statuses of the manual page" "$help_statuses" "$man_statuses"
 # The catalogue is the one example block of the CABLES section.
 catalogue=$(sed -n '/^\.SH CABLES/,/^\.SH/{/^\.EX/,/^\.EE/p}' <<<"$source" | sed '1d;$d')
 check_equal "catalogue of the manual page" "$("$bin_dir/ridi-calc" --cables)" "$catalogue"

@@ -3,13 +3,14 @@
 #include "coax_frm.hpp"
 
 #include "layout.hpp"
+#include "result_field.hpp"
 #include "text_room.hpp"
+#include "window_icon.hpp"
 
 #include "ridi/catalogue.hpp"
 #include "ridi/form.hpp"
 
 #include <QComboBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,9 +85,9 @@ QPushButton* push_button(QWidget* window, const form::control& description) {
 // White, in the result font, selectable for copying but never editable. Clicking it gives it
 // the focus for keyboard selection; Tab passes it by.
 QLabel* result_label(QWidget* window, const form::control& description) {
-    auto* label = new QLabel(to_qstring(description.text), window);
+    auto* label = new result_field(window);
+    label->setText(to_qstring(description.text));
     label->setObjectName(object_name(description));
-    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
@@ -104,7 +105,6 @@ QLabel* result_label(QWidget* window, const form::control& description) {
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::ClickFocus);
     set_tooltip(label, description);
     return label;
@@ -155,10 +155,7 @@ coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent
     : QWidget(parent), report_(std::move(report)), options_(options_for(locale)) {
     setObjectName(QStringLiteral("coax_frm"));
     setWindowTitle(to_qstring(form::title));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/ridi-16.xpm"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/ridi-32.xpm"), QSize(32, 32));
-    setWindowIcon(icon);
+    setWindowIcon(window_icon());
 
     for (const form::control& description : form::controls) {
         make_control(this, description);
@@ -174,13 +171,17 @@ coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent
     vf_length_lbl_ = control<QLabel>("vf_length_lbl");
     connect(calc_cmd_, &QPushButton::clicked, this, &coax_frm::calc_cmd_Click);
 
-    // Each input is named after its caption, for screen readers.
+    // Each input and each result is named after its caption, for screen readers.
     for (const form::control& caption : form::controls) {
         const form::control* named = form::find(caption.caption_for);
-        if (named == nullptr || !form::takes_tab_focus(named->kind)) {
+        if (named == nullptr) {
             continue;
         }
         auto* label = control<QLabel>(caption.name);
+        if (named->kind == form::kind::result_label) {
+            control<result_field>(named->name)->set_caption(*label);
+            continue;
+        }
         auto* input = control<QWidget>(named->name);
         label->setBuddy(input);
         input->setAccessibleName(label->text());
