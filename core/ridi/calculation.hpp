@@ -43,8 +43,24 @@ public:
     std::u16string_view qtr_num_text() override { return qtr_num; }
     std::u16string_view cable_text() override { return cable; }
     std::u16string_view coax_length_caption() override { return coax_length; }
-    void set_coax_length_caption(std::u16string_view caption) override { coax_length = caption; }
-    void set_vf_length_caption(std::u16string_view caption) override { vf_length = caption; }
+    void set_coax_length_caption(std::u16string_view caption) override {
+        replace(coax_length, caption);
+    }
+    void set_vf_length_caption(std::u16string_view caption) override {
+        replace(vf_length, caption);
+    }
+
+private:
+    // Assignment without the general replace: the storage is kept and the text copied in. A
+    // caption that views `target` itself is no longer than it, so no storage changes under it,
+    // and it is moved into place before the end is cut.
+    static void replace(std::u16string& target, std::u16string_view caption) {
+        if (caption.size() > target.size()) {
+            target.resize(caption.size());
+        }
+        std::char_traits<char16_t>::move(target.data(), caption.data(), caption.size());
+        target.resize(caption.size());
+    }
 };
 
 // Free-space length of `quarter_waves` quarter waves at `frequency_mhz`, in metres:
