@@ -16,6 +16,8 @@ ridi_packages=(
     netpbm desktop-file-utils appstream man-db groff-base dpkg-dev binutils-mingw-w64-x86-64
     # scripts/harden: libFuzzer (a Recommends of clang, so by name), its symbolizer, clang-tidy
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
+    # bench/batch_throughput
+    hyperfine mawk
 )
 
 # Installs the packages that are not installed yet (apt-get; sudo when not root).
