@@ -199,10 +199,8 @@ std::vector<std::string> cable_fields() {
                                      name.substr(0, name.size() - 1), name + "0", name + "\r",
                                      name + std::string(1, '\0'), name + "\xC2\xA0"});
     }
-    fields.insert(fields.end(), {"", "RG58",
-                                 "RG\xE2\x80\x90"
-                                 "58",
-                                 "LMR-400", "RG-5\xC3\xB8"});
+    const std::string unicode_hyphen = "RG\xE2\x80\x90" + std::string("58");
+    fields.insert(fields.end(), {"", "RG58", unicode_hyphen, "LMR-400", "RG-5\xC3\xB8"});
     return fields;
 }
 
