@@ -10,13 +10,9 @@
 namespace ridi {
 namespace {
 
-constexpr double metres_per_wave_at_1_mhz = 300.0;
-constexpr double quarters_per_wave = 4.0;
-
 // Results are checked rather than the processor's fault flags: the compiler is free to move
 // the arithmetic past a flag test, and the inputs are always finite numbers.
-[[noreturn, gnu::cold, gnu::noinline]] void fail_result(double result, error_field field,
-                                                        const char* what) {
+[[noreturn]] void fail_result(double result, error_field field, const char* what) {
     if (std::isnan(result)) {
         throw calc_error(error_kind::invalid_operation, field,
                          std::string(what) + " has no defined value: a frequency this close to "
@@ -27,30 +23,19 @@ constexpr double quarters_per_wave = 4.0;
                                          "frequency or fewer quarter waves.");
 }
 
-void check_result(double result, error_field field, const char* what) {
-    if (!std::isfinite(result)) {
-        fail_result(result, field, what);
-    }
-}
-
 } // namespace
 
-double free_space_length(double frequency_mhz, double quarter_waves) {
+void fail_free_space_length(double frequency_mhz, double length) {
     if (frequency_mhz == 0.0) {
         throw calc_error(error_kind::division_by_zero, error_field::frequency,
                          "The frequency must not be 0: enter the centre frequency in MHz, for "
                          "example 435.850.");
     }
-    const double length =
-        (metres_per_wave_at_1_mhz / frequency_mhz) * (quarter_waves / quarters_per_wave);
-    check_result(length, error_field::none, "The RI-DI length");
-    return length;
+    fail_result(length, error_field::none, "The RI-DI length");
 }
 
-double corrected_length(float velocity_factor, double free_space_metres) {
-    const double corrected = static_cast<double>(velocity_factor) * free_space_metres;
-    check_result(corrected, error_field::none, "The corrected length");
-    return corrected;
+void fail_corrected_length(double corrected) {
+    fail_result(corrected, error_field::none, "The corrected length");
 }
 
 void calc_cmd_Click(form_texts& form, number_options options) {

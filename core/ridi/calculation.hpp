@@ -5,6 +5,7 @@
 
 #include "ridi/number_text.hpp"
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -63,14 +64,36 @@ private:
     }
 };
 
+// The failures of the two lengths below, thrown out of line.
+[[noreturn, gnu::cold]] void fail_free_space_length(double frequency_mhz, double length);
+[[noreturn, gnu::cold]] void fail_corrected_length(double corrected);
+
 // Free-space length of `quarter_waves` quarter waves at `frequency_mhz`, in metres:
 // (300 / f) * (n / 4). Throws a calc_error for a frequency of 0 (division by zero), a length
 // with no value (invalid operation) or one beyond the double range (overflow), checked in
 // that order.
-double free_space_length(double frequency_mhz, double quarter_waves);
+inline double free_space_length(double frequency_mhz, double quarter_waves) {
+    constexpr double metres_per_wave_at_1_mhz = 300.0;
+    constexpr double quarters_per_wave = 4.0;
+    if (frequency_mhz == 0.0) {
+        fail_free_space_length(frequency_mhz, 0.0);
+    }
+    const double length =
+        (metres_per_wave_at_1_mhz / frequency_mhz) * (quarter_waves / quarters_per_wave);
+    if (!std::isfinite(length)) {
+        fail_free_space_length(frequency_mhz, length);
+    }
+    return length;
+}
 
 // Physical cable length: the velocity factor, widened to double, times the free-space length.
-double corrected_length(float velocity_factor, double free_space_metres);
+inline double corrected_length(float velocity_factor, double free_space_metres) {
+    const double corrected = static_cast<double>(velocity_factor) * free_space_metres;
+    if (!std::isfinite(corrected)) {
+        fail_corrected_length(corrected);
+    }
+    return corrected;
+}
 
 // The Calculate command. Reads the frequency and count, writes the free-space length to the
 // first result caption, reads that caption back and multiplies what it shows by the cable's
