@@ -19,10 +19,14 @@ namespace {
 // 6, two tabs and a CR. Declining early also keeps long lines from being searched twice.
 constexpr std::size_t longest_fast_line = 48;
 
-// A name of up to 8 bytes as an integer, its first byte lowest and zeros after its last. (Built
-// in registers: a copy through memory would stall on the unaligned partial stores.)
+// The longest name packed: its bytes and its length fit in 8 bytes.
+constexpr std::size_t longest_packed_name = 7;
+
+// A name of up to 7 bytes as an integer: its bytes from the lowest, and its length in the top
+// byte, so that equal keys are equal names (a NUL byte included). Built in registers: a copy
+// through memory would stall on the partial stores.
 std::uint64_t packed(std::string_view name) {
-    std::uint64_t key = 0;
+    std::uint64_t key = std::uint64_t{name.size()} << 56;
     for (std::size_t i = 0; i < name.size(); ++i) {
         key |= std::uint64_t{static_cast<unsigned char>(name[i])} << (8 * i);
     }
@@ -31,7 +35,6 @@ std::uint64_t packed(std::string_view name) {
 
 struct packed_cable {
     std::uint64_t key;
-    std::size_t size;
     float velocity_factor;
 };
 
@@ -39,7 +42,7 @@ struct packed_cable {
 // UTF-8 field equals a name byte for byte exactly when its UTF-16 text equals the name code unit
 // for code unit, which is Get_Vk's comparison: an ASCII byte becomes its own code unit, and any
 // other byte a unit above 0x7F (or U+FFFD), which no name holds. A name that were not ASCII or
-// longer than 8 would be left out, and its lines left to the general path.
+// longer than 7 would be left out, and its lines left to the general path.
 const std::vector<packed_cable>& packed_catalogue() {
     static const std::vector<packed_cable> table = [] {
         std::vector<packed_cable> packed_names;
@@ -48,9 +51,9 @@ const std::vector<packed_cable>& packed_catalogue() {
             for (const char16_t unit : entry.name) {
                 name += static_cast<char>(unit);
             }
-            if (name.size() <= 8 &&
+            if (name.size() <= longest_packed_name &&
                 std::ranges::all_of(entry.name, [](char16_t unit) { return unit < 0x80; })) {
-                packed_names.push_back({packed(name), name.size(), entry.velocity_factor});
+                packed_names.push_back({packed(name), entry.velocity_factor});
             }
         }
         return packed_names;
@@ -61,12 +64,12 @@ const std::vector<packed_cable>& packed_catalogue() {
 // The velocity factor of the catalogue cable `name` names, as Get_Vk finds it; false for a name
 // not in the catalogue, which the general path answers (with a warning).
 bool find_cable(std::string_view name, float& velocity_factor) {
-    if (name.size() > 8) {
+    if (name.size() > longest_packed_name) {
         return false;
     }
     const std::uint64_t key = packed(name);
     for (const packed_cable& entry : packed_catalogue()) {
-        if (entry.key == key && entry.size == name.size()) {
+        if (entry.key == key) {
             velocity_factor = entry.velocity_factor; // names are distinct: the first is the one
             return true;
         }
