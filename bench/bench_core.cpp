@@ -3,6 +3,7 @@
 // Speed of one whole calculation and of ridi-calc's batch mode.
 //   build/bench/bench_core
 #include "ridi/calculation.hpp"
+#include "ridi/number_text.hpp"
 #include "ridi_calc.hpp"
 
 #include <benchmark/benchmark.h>
@@ -23,6 +24,24 @@ void whole_calculation(benchmark::State& state) {
     }
 }
 BENCHMARK(whole_calculation);
+
+// The two conversions of the calculation on its own, on the texts of the starting form.
+void number_from_text_plain(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ridi::number_from_text(u"435.850", ridi::error_field::frequency));
+    }
+}
+BENCHMARK(number_from_text_plain);
+
+void text_from_number_caption(benchmark::State& state) {
+    double length = 300 / 435.85 * (1 / 4.0);
+    ridi::caption_text text;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(length);
+        benchmark::DoNotOptimize(ridi::show_number(length, text).text.data());
+    }
+}
+BENCHMARK(text_from_number_caption);
 
 std::string batch_input(int lines) {
     const char* const cables[] = {"RG-58", "RG-142", "H100", "H500", "RG-213"};

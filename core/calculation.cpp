@@ -4,51 +4,38 @@
 
 #include "ridi/catalogue.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ridi {
 namespace {
 
-constexpr double metres_per_wave_at_1_mhz = 300.0;
-constexpr double quarters_per_wave = 4.0;
-
 // Results are checked rather than the processor's fault flags: the compiler is free to move
 // the arithmetic past a flag test, and the inputs are always finite numbers.
-void check_result(double result, error_field field, const char* what) {
+[[noreturn]] void fail_result(double result, error_field field, const char* what) {
     if (std::isnan(result)) {
         throw calc_error(error_kind::invalid_operation, field,
                          std::string(what) + " has no defined value: a frequency this close to "
                                              "0 with 0 quarter waves. Enter a larger frequency.");
     }
-    if (std::isinf(result)) {
-        throw calc_error(error_kind::overflow, field,
-                         std::string(what) + " is too large to compute: enter a larger "
-                                             "frequency or fewer quarter waves.");
-    }
+    throw calc_error(error_kind::overflow, field,
+                     std::string(what) + " is too large to compute: enter a larger "
+                                         "frequency or fewer quarter waves.");
 }
 
 } // namespace
 
-double free_space_length(double frequency_mhz, double quarter_waves) {
+void fail_free_space_length(double frequency_mhz, double length) {
     if (frequency_mhz == 0.0) {
         throw calc_error(error_kind::division_by_zero, error_field::frequency,
                          "The frequency must not be 0: enter the centre frequency in MHz, for "
                          "example 435.850.");
     }
-    const double length =
-        (metres_per_wave_at_1_mhz / frequency_mhz) * (quarter_waves / quarters_per_wave);
-    check_result(length, error_field::none, "The RI-DI length");
-    return length;
+    fail_result(length, error_field::none, "The RI-DI length");
 }
 
-double corrected_length(float velocity_factor, double free_space_metres) {
-    return corrected_length(static_cast<double>(velocity_factor), free_space_metres);
-}
-
-double corrected_length(double velocity_factor, double free_space_metres) {
-    const double corrected = velocity_factor * free_space_metres;
-    check_result(corrected, error_field::none, "The corrected length");
-    return corrected;
+void fail_corrected_length(double corrected) {
+    fail_result(corrected, error_field::none, "The corrected length");
 }
 
 void calc_cmd_Click(form_texts& form, number_options options) {
@@ -56,18 +43,21 @@ void calc_cmd_Click(form_texts& form, number_options options) {
     const double quarter_waves =
         number_from_text(form.qtr_num_text(), error_field::quarter_waves, options);
     const double length = free_space_length(frequency, quarter_waves);
-    form.set_coax_length_caption(text_from_number(length));
+    caption_text caption; // NOLINT(cppcoreguidelines-pro-type-member-init): written before use
+    const shown_number shown = show_number(length, caption);
+    form.set_coax_length_caption(shown.text);
 
-    // The corrected length comes from the length as shown, rounded to three decimals.
+    // The corrected length comes from the length as shown, rounded to three decimals: the
+    // caption read back, which reads as shown.value while it holds the text written.
+    const std::u16string_view read_back = form.coax_length_caption();
+    const bool unchanged = read_back.size() == shown.text.size() &&
+                           std::equal(read_back.begin(), read_back.end(), shown.text.begin());
     const double shown_length =
-        number_from_text(form.coax_length_caption(), error_field::coax_length, options);
+        unchanged ? shown.value : number_from_text(read_back, error_field::coax_length, options);
     const float velocity_factor = Get_Vk(form.cable_text());
-    form.set_vf_length_caption(text_from_number(corrected_length(velocity_factor, shown_length)));
+    form.set_vf_length_caption(
+        show_number(corrected_length(velocity_factor, shown_length), caption).text);
 }
-
-} // namespace ridi
-
-namespace ridi {
 
 void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
                           double velocity_factor, length_unit unit, shown_lengths& shown) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/number_text.hpp"
 
+#include "ridi/plain_decimal.hpp"
 #include "ridi/utf.hpp"
 
 #include <algorithm>
@@ -162,7 +163,7 @@ scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer&
 
 } // namespace
 
-double number_from_text(std::u16string_view text, error_field field, number_options options) {
+double read_number(std::u16string_view text, error_field field, number_options options) {
     std::u16string_view trimmed = text;
     while (!trimmed.empty() && is_blank(trimmed.front())) {
         trimmed.remove_prefix(1);
@@ -215,9 +216,8 @@ double number_from_text(std::u16string_view text, error_field field, number_opti
 
 namespace {
 
-// The longest text: 309 integer digits of the largest double, a carry, sign, point, decimals.
 constexpr int max_decimals = 9;
-using fixed_text = std::array<char, 320 + max_decimals>;
+using fixed_text = std::array<char, max_fixed_text>;
 
 // Writes `value` rounded to `decimals` places into `out`, from its shortest round-trip digits;
 // returns the length.
@@ -292,45 +292,16 @@ std::size_t format_shortest_into(double value, int decimals, fixed_text& out) {
     return length;
 }
 
-constexpr std::array<double, max_decimals + 1> powers_of_ten{1e0, 1e1, 1e2, 1e3, 1e4,
-                                                             1e5, 1e6, 1e7, 1e8, 1e9};
-
-// The same text as format_shortest_into, without producing the shortest digits where that is
-// safe. The shortest digits and the value differ by at most half an ulp, and |value| * 10^d is
-// rounded once, so both lie within |value| * 10^d * 2^-52 of the scaled value: unless a half
-// lies that close, all three round to the same integer. Only a half decides, as the digits are
-// rounded to nearest.
-std::size_t format_into(double value, int decimals, fixed_text& out) {
-    const double scaled = std::fabs(value) * powers_of_ten[static_cast<std::size_t>(decimals)];
-    if (!(scaled < 0x1p52)) {
-        return format_shortest_into(value, decimals, out);
+// The text of format_shortest_into, without producing the shortest digits where round_scaled
+// is certain of the rounding.
+template <typename Char> std::size_t format_into(double value, int decimals, Char* out) {
+    std::uint64_t rounded = 0;
+    if (round_scaled(value, decimals, rounded)) {
+        return static_cast<std::size_t>(write_fixed(rounded, decimals, value < 0, out) - out);
     }
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole; // exact below 2^52
-    if (std::fabs(fraction - 0.5) <= scaled * 0x1p-48 + 0x1p-60) {
-        return format_shortest_into(value, decimals, out);
-    }
-    auto rounded = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1u : 0u);
-    std::array<char, 24> digits; // NOLINT(cppcoreguidelines-pro-type-member-init)
-    std::size_t count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + rounded % 10);
-        rounded /= 10;
-    } while (rounded != 0 || count <= static_cast<std::size_t>(decimals));
-    std::size_t length = 0;
-    const bool zero =
-        count == static_cast<std::size_t>(decimals) + 1 &&
-        std::all_of(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(count),
-                    [](char digit) { return digit == '0'; });
-    if (value < 0 && !zero) {
-        out[length++] = '-';
-    }
-    while (count > 0) {
-        if (count == static_cast<std::size_t>(decimals)) {
-            out[length++] = '.';
-        }
-        out[length++] = digits[--count];
-    }
+    fixed_text text; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    const std::size_t length = format_shortest_into(value, decimals, text);
+    std::copy_n(text.begin(), length, out);
     return length;
 }
 
@@ -338,7 +309,7 @@ std::size_t format_into(double value, int decimals, fixed_text& out) {
 
 std::string format_fixed(double value, int decimals) {
     fixed_text text; // NOLINT(cppcoreguidelines-pro-type-member-init)
-    return {text.data(), format_into(value, std::clamp(decimals, 0, max_decimals), text)};
+    return {text.data(), format_into(value, std::clamp(decimals, 0, max_decimals), text.data())};
 }
 
 std::string format_fixed_from_shortest(double value, int decimals) {
@@ -346,10 +317,24 @@ std::string format_fixed_from_shortest(double value, int decimals) {
     return {text.data(), format_shortest_into(value, std::clamp(decimals, 0, max_decimals), text)};
 }
 
+shown_number show_number(double value, caption_text& text) {
+    std::uint64_t rounded = 0;
+    if (round_scaled(value, 3, rounded)) {
+        const std::u16string_view shown(
+            text.data(), static_cast<std::size_t>(write_fixed(rounded, 3, value < 0, text.data()) -
+                                                  text.data()));
+        // The text is the decimal rounded / 1000 with its sign; rounded < 2^53 and 1000 are
+        // exact doubles, so one division gives the double nearest it, as reading it does.
+        const double magnitude = static_cast<double>(rounded) / 1000.0;
+        return {shown, value < 0 && rounded != 0 ? -magnitude : magnitude};
+    }
+    const std::u16string_view shown(text.data(), format_into(value, 3, text.data()));
+    return {shown, read_number(shown, error_field::coax_length)};
+}
+
 std::u16string text_from_number(double value) {
-    fixed_text text; // NOLINT(cppcoreguidelines-pro-type-member-init)
-    const std::size_t length = format_into(value, 3, text);
-    return {text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length)};
+    caption_text text; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    return std::u16string(show_number(value, text).text);
 }
 
 } // namespace ridi

@@ -20,6 +20,8 @@ ridi_packages=(
     x11-utils dbus-daemon at-spi2-core python3-pyatspi
     # scripts/harden: libFuzzer (a Recommends of clang, so by name), its symbolizer, clang-tidy
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
+    # bench/batch_throughput
+    hyperfine mawk
 )
 
 # What scripts/windows adds: the MinGW-w64 cross compiler (POSIX threads), Wine to run the

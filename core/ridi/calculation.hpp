@@ -6,6 +6,7 @@
 #include "ridi/number_text.hpp"
 #include "ridi/units.hpp"
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -44,19 +45,59 @@ public:
     std::u16string_view qtr_num_text() override { return qtr_num; }
     std::u16string_view cable_text() override { return cable; }
     std::u16string_view coax_length_caption() override { return coax_length; }
-    void set_coax_length_caption(std::u16string_view caption) override { coax_length = caption; }
-    void set_vf_length_caption(std::u16string_view caption) override { vf_length = caption; }
+    void set_coax_length_caption(std::u16string_view caption) override {
+        replace(coax_length, caption);
+    }
+    void set_vf_length_caption(std::u16string_view caption) override {
+        replace(vf_length, caption);
+    }
+
+private:
+    // Assignment without the general replace: the storage is kept and the text copied in. A
+    // caption that views `target` itself is no longer than it, so no storage changes under it,
+    // and it is moved into place before the end is cut.
+    static void replace(std::u16string& target, std::u16string_view caption) {
+        if (caption.size() > target.size()) {
+            target.resize(caption.size());
+        }
+        std::char_traits<char16_t>::move(target.data(), caption.data(), caption.size());
+        target.resize(caption.size());
+    }
 };
+
+// The failures of the two lengths below, thrown out of line.
+[[noreturn, gnu::cold]] void fail_free_space_length(double frequency_mhz, double length);
+[[noreturn, gnu::cold]] void fail_corrected_length(double corrected);
 
 // Free-space length of `quarter_waves` quarter waves at `frequency_mhz`, in metres:
 // (300 / f) * (n / 4). Throws a calc_error for a frequency of 0 (division by zero), a length
 // with no value (invalid operation) or one beyond the double range (overflow), checked in
 // that order.
-double free_space_length(double frequency_mhz, double quarter_waves);
+inline double free_space_length(double frequency_mhz, double quarter_waves) {
+    constexpr double metres_per_wave_at_1_mhz = 300.0;
+    constexpr double quarters_per_wave = 4.0;
+    if (frequency_mhz == 0.0) {
+        fail_free_space_length(frequency_mhz, 0.0);
+    }
+    const double length =
+        (metres_per_wave_at_1_mhz / frequency_mhz) * (quarter_waves / quarters_per_wave);
+    if (!std::isfinite(length)) {
+        fail_free_space_length(frequency_mhz, length);
+    }
+    return length;
+}
 
 // Physical cable length: the velocity factor, widened to double, times the free-space length.
-double corrected_length(float velocity_factor, double free_space_metres);
-double corrected_length(double velocity_factor, double free_space_metres);
+inline double corrected_length(double velocity_factor, double free_space_metres) {
+    const double corrected = velocity_factor * free_space_metres;
+    if (!std::isfinite(corrected)) {
+        fail_corrected_length(corrected);
+    }
+    return corrected;
+}
+inline double corrected_length(float velocity_factor, double free_space_metres) {
+    return corrected_length(static_cast<double>(velocity_factor), free_space_metres);
+}
 
 // The Calculate command. Reads the frequency and count, writes the free-space length to the
 // first result caption, reads that caption back and multiplies what it shows by the cable's

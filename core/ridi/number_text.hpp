@@ -4,7 +4,10 @@
 #pragma once
 
 #include "ridi/error.hpp"
+#include "ridi/plain_decimal.hpp"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,13 +22,23 @@ struct number_options {
     bool refuse_too_small = false;
 };
 
-// Number from text. Accepts optional blanks (space, tab) around an optional sign, digits with
-// an optional decimal point and fraction ("5", "5.", ".5", "435.850"), and an optional
-// exponent ("e" or "E", optional sign, digits). Anything else throws a calc_error naming
-// `field`. A number beyond the double range is an overflow; one too small for a double reads
-// as the nearest double (a subnormal, or a zero with the text's sign) unless the options
-// refuse it (a too_small error). Never locale-dependent.
-double number_from_text(std::u16string_view text, error_field field, number_options options = {});
+// Number from text by the whole grammar. Accepts optional blanks (space, tab) around an
+// optional sign, digits with an optional decimal point and fraction ("5", "5.", ".5",
+// "435.850"), and an optional exponent ("e" or "E", optional sign, digits). Anything else throws
+// a calc_error naming `field`. A number beyond the double range is an overflow; one too small for
+// a double reads as the nearest double (a subnormal, or a zero with the text's sign) unless the
+// options refuse it (a too_small error). Never locale-dependent.
+double read_number(std::u16string_view text, error_field field, number_options options = {});
+
+// Number from text: read_number, with a quick route for the plain decimals that most texts are.
+inline double number_from_text(std::u16string_view text, error_field field,
+                               number_options options = {}) {
+    double value = 0.0;
+    if (read_plain_decimal(text, value)) {
+        return value; // exactly what read_number reads from it
+    }
+    return read_number(text, field, options);
+}
 
 // Text from number with the pattern "0.000": the shortest decimal that reads back as `value`,
 // rounded to `decimals` places (0 to 9) with halves away from zero; at least one digit before the
@@ -37,7 +50,22 @@ std::string format_fixed(double value, int decimals);
 // format_fixed takes a shortcut where it gives the same text.
 std::string format_fixed_from_shortest(double value, int decimals);
 
+// Room for every text format_fixed writes: the 309 integer digits of the largest double, a
+// carry, the sign, the point and up to 9 decimals.
+inline constexpr std::size_t max_fixed_text = 329;
+using caption_text = std::array<char16_t, max_fixed_text>;
+
 // format_fixed with three decimals, as a form text.
 std::u16string text_from_number(double value);
+
+// A number as the form shows it: the text of text_from_number, and the number that text reads
+// as (number_from_text of it).
+struct shown_number {
+    std::u16string_view text; // views the caption_text given to show_number
+    double value;
+};
+
+// text_from_number into `text`, without allocating, and the number it shows.
+shown_number show_number(double value, caption_text& text);
 
 } // namespace ridi

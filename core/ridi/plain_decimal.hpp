@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Plain decimals: quick routes through the two conversions for the common texts ("435.850",
+// "1", "0.172"). Each gives exactly what number_from_text or format_fixed gives, or declines
+// (returns false) and leaves the text or number to them. Used by the conversions themselves and
+// by ridi-calc's batch lines, which hold UTF-8 bytes.
+#pragma once
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace ridi {
+
+// Every power of ten up to 10^15 is an exact double (all are up to 10^22).
+inline constexpr std::array<double, 16> exact_powers_of_ten{
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The most digits a plain decimal may have: as an integer they stay below 10^15 < 2^53.
+inline constexpr std::size_t plain_decimal_digits = 15;
+
+// Reads a plain decimal: 1 to 15 ASCII digits with at most one "." among them ("5", "5.", ".5",
+// "435.850") and nothing else: no sign, blank, exponent or comma.
+// Exact: the digits as an integer m < 2^53 and 10^k for the k fraction digits are both exact
+// doubles, so m / 10^k is a single correctly rounded division, the double nearest the decimal,
+// which is the number number_from_text reads from the same text.
+template <typename Char>
+bool read_plain_decimal(std::basic_string_view<Char> text, double& value) noexcept {
+    if (text.empty() || text.size() > plain_decimal_digits + 1) {
+        return false;
+    }
+    std::uint64_t digits = 0;
+    std::size_t i = 0;
+    auto take_digits = [&] {
+        const std::size_t start = i;
+        for (; i < text.size(); ++i) {
+            // A byte or code unit below '0' wraps around to a large number.
+            const std::uint32_t digit = static_cast<std::uint32_t>(text[i]) - '0';
+            if (digit > 9) {
+                break;
+            }
+            digits = digits * 10 + digit;
+        }
+        return i - start;
+    };
+    std::size_t digit_count = take_digits();
+    std::size_t fraction_digits = 0;
+    if (i < text.size() && text[i] == Char('.')) {
+        ++i;
+        fraction_digits = take_digits();
+        digit_count += fraction_digits;
+    }
+    if (i != text.size() || digit_count == 0 || digit_count > plain_decimal_digits) {
+        return false;
+    }
+    value = static_cast<double>(digits) / exact_powers_of_ten[fraction_digits];
+    return true;
+}
+
+// |value| * 10^decimals (decimals 0 to 15) rounded to an integer with halves away from zero, as
+// format_fixed rounds it, where that is certain without the shortest digits format_fixed starts
+// from; false for a value that is not finite, that large, or close to a half.
+// Exact: the shortest digits lie within half an ulp of the value, and `scaled` is one rounded
+// product, so the scaled shortest digits and `scaled` both lie within about scaled * 2^-53 of the
+// exact |value| * 10^d, and within scaled * 2^-52 of each other. Unless a half lies within the
+// margin below (sixteen times that), both round to the same nearest integer: only a half decides.
+// At 2^47 and above the margin covers every half, so the result stays below 2^47.
+inline bool round_scaled(double value, int decimals, std::uint64_t& rounded) noexcept {
+    const double scaled =
+        std::fabs(value) * exact_powers_of_ten[static_cast<std::size_t>(decimals)];
+    if (!(scaled < 0x1p52)) {
+        return false;
+    }
+    const auto whole = static_cast<std::uint64_t>(scaled);       // the floor, as scaled >= 0
+    const double fraction = scaled - static_cast<double>(whole); // exact below 2^52
+    if (std::fabs(fraction - 0.5) <= scaled * 0x1p-48 + 0x1p-60) {
+        return false;
+    }
+    rounded = whole + (fraction > 0.5 ? 1u : 0u);
+    return true;
+}
+
+inline constexpr std::array<std::uint64_t, 16> exact_integer_powers_of_ten{1,
+                                                                           10,
+                                                                           100,
+                                                                           1000,
+                                                                           10000,
+                                                                           100000,
+                                                                           1000000,
+                                                                           10000000,
+                                                                           100000000,
+                                                                           1000000000,
+                                                                           10000000000,
+                                                                           100000000000,
+                                                                           1000000000000,
+                                                                           10000000000000,
+                                                                           100000000000000,
+                                                                           1000000000000000};
+
+// Writes `rounded` units of 10^-decimals (decimals 0 to 15) as format_fixed shows them: at least
+// one digit before the point, exactly `decimals` after it, no grouping, and "-" when `negative`
+// unless the text is all zeros. Returns the end of the text, at most 22 characters.
+// Always inlined: with `decimals` a constant, every division below is a multiplication.
+template <typename Char>
+[[gnu::always_inline]] inline Char* write_fixed(std::uint64_t rounded, int decimals, bool negative,
+                                                Char* out) noexcept {
+    if (negative && rounded != 0) {
+        *out++ = Char('-');
+    }
+    const auto places = static_cast<std::size_t>(decimals);
+    std::uint64_t integer = rounded / exact_integer_powers_of_ten[places];
+    std::uint64_t fraction = rounded % exact_integer_powers_of_ten[places];
+    std::size_t integer_digits = 1;
+    for (std::uint64_t rest = integer / 10; rest != 0; rest /= 10) {
+        ++integer_digits;
+    }
+    // Each part from its last digit back.
+    for (std::size_t k = integer_digits; k > 0; --k) {
+        out[k - 1] = static_cast<Char>('0' + integer % 10);
+        integer /= 10;
+    }
+    out += integer_digits;
+    if (places == 0) {
+        return out;
+    }
+    *out++ = Char('.');
+    for (std::size_t k = places; k > 0; --k) {
+        out[k - 1] = static_cast<Char>('0' + fraction % 10);
+        fraction /= 10;
+    }
+    return out + places;
+}
+
+} // namespace ridi
