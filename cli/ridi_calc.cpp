@@ -365,8 +365,10 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc
         }
         keep(data);
     }
-    if (!in.bad() && (!pending.empty() || too_long)) {
-        // A last line without a line break counts, unless the input failed while it was read.
+    if (in.eof() && !in.bad() && (!pending.empty() || too_long)) {
+        // A last line without a line break counts when the input really ended there: not when
+        // the input failed while it was read, nor when the output failed first and the line
+        // may be only the part read so far.
         end_line(pending);
     }
     write_output();

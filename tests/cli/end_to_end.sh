@@ -68,7 +68,7 @@ check "answers while the input stays open" $'75.00\t49.50\n# a comment\n528.17\t
 check "read failure status" 3 $?
 # A reader that stops early (head): the tool stops too, with status 3 and one line saying so,
 # even on endless input, rather than dying of SIGPIPE (141).
-yes $'100\t1\tRG-58' | timeout 60 "$tool" --batch 2>"${TMPDIR:-/tmp}/ridi-calc-pipe.$$" | head -n 1 >/dev/null
+yes $'100\t1\tRG-58' | timeout 60 "${tool[@]}" --batch 2>"${TMPDIR:-/tmp}/ridi-calc-pipe.$$" | head -n 1 >/dev/null
 check "closed pipe status" 3 "${PIPESTATUS[1]}"
 check "closed pipe message" "ridi-calc: cannot write the results (is the disk full or the output closed?)" \
     "$(cat "${TMPDIR:-/tmp}/ridi-calc-pipe.$$")"

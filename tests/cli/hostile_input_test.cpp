@@ -227,6 +227,20 @@ TEST(Streams, AReadFailureIsNotSuccess) {
     EXPECT_TRUE(err.str().starts_with("ridi-calc: cannot read the input")) << err.str();
 }
 
+TEST(Streams, AWriteFailureLeavesAHalfReadLineAlone) {
+    // The reader went away (a closed pipe) while the input was cut inside a line: the part read
+    // so far is not answered as if it were the last line, with a warning about cable "RG".
+    std::ostringstream answered;
+    arriving_input input({"100\t1\tRG-58\n", "100\t1\tRG-58\n100\t1\tRG", "-58\n"}, answered);
+    std::istream in(&input);
+    failing_output buffer;
+    std::ostream out(&buffer);
+    std::ostringstream err;
+    const std::vector<std::string_view> args{"--batch"};
+    EXPECT_EQ(ridi::cli::run(args, in, out, err), ridi::cli::exit_io_error);
+    EXPECT_EQ(err.str().find("warning"), std::string::npos) << err.str();
+}
+
 TEST(Streams, AWriteFailureIsNotSuccess) {
     const std::vector<std::vector<std::string_view>> every_mode = {
         {"--batch"}, {"100", "1", "RG-58"}, {"100", "1"}, {"--cables"}, {"--version"}, {"--help"},
