@@ -8,13 +8,12 @@
 set -euo pipefail
 driver=$1 ridi=$2 dpi=$3 prefix=$(realpath -m "$4") shots=${5:+$(realpath -m "$5")}
 
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-mkdir -p "$prefix"
+source "$(dirname "${BASH_SOURCE[0]}")/../windows/wine_env.sh" "$prefix"
 work=$(mktemp -d)
 xvfb_pid=
 cleanup() {
     # Wine's server and services end with the prefix's server; then the X server.
-    timeout 30 wineserver -k </dev/null >/dev/null 2>&1 || true
+    ridi_wine_stop
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -32,27 +31,16 @@ done
 [ -s "$work/display" ] || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 
-# Wine's services inherit open streams: every wine call here runs with them closed or captured,
-# and under a time limit.
-quiet() { timeout "$1" "${@:2}" </dev/null >/dev/null 2>&1; }
-if [ ! -f "$prefix/system.reg" ]; then
-    echo "# making the Wine prefix $prefix"
-    quiet 180 wineboot --init || { echo "run.sh: wineboot failed" >&2; exit 1; }
-fi
-quiet 60 wineserver -p 30 || true # already running after wineboot --init
-quiet 120 wineboot
-reg() { quiet 60 wine reg add "$@" /f; }
-# A crash must end the run, not wait for someone to close winedbg's dialog.
-reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+# The prefix with this run's settings, which take effect in the server started after them.
+ridi_wine_prefix
+reg() { ridi_wine_quiet ridi_wine reg add "$@" /f; }
 # The screen's DPI: Wine reads the user's setting, then the machine's.
 reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
 reg 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi"
 # Without a window manager Wine draws the title bar itself, as Windows does.
 reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N
-# The settings take effect in a fresh server.
-quiet 30 wineserver -k || true
-quiet 60 wineserver -p 30 || true # already running after wineboot --init
-quiet 120 wineboot
+ridi_wine_stop
+ridi_wine_start
 
 shot_dir=
 if [ -n "$shots" ]; then
@@ -60,7 +48,7 @@ if [ -n "$shots" ]; then
     shot_dir=$(winepath -w "$shots" 2>/dev/null)
 fi
 status=0
-timeout 300 wine "$driver" "$(winepath -w "$ridi" 2>/dev/null)" "$dpi" ${shot_dir:+"$shot_dir"} \
+RIDI_WINE_TIMEOUT=300 ridi_wine "$driver" "$(winepath -w "$ridi" 2>/dev/null)" "$dpi" ${shot_dir:+"$shot_dir"} \
     </dev/null 2>"$work/stderr" | tr -d '\r' || status=$?
 if [ "$status" -ne 0 ]; then
     echo "run.sh: the driver ended with status $status" >&2
