@@ -4,6 +4,8 @@
 // point, for the lines it takes; the comments say why.
 #include "fast_line.hpp"
 
+#include "batch_line.hpp"
+
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"
 #include "ridi/plain_decimal.hpp"
@@ -83,25 +85,18 @@ bool try_fast_line(std::string_view line, std::string& output) {
     if (line.size() > longest_fast_line) {
         return false;
     }
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1); // the general path drops one CR at the end too
-    }
-    const std::size_t first_tab = line.find('\t');
-    const std::size_t second_tab =
-        first_tab == std::string_view::npos ? first_tab : line.find('\t', first_tab + 1);
-    if (second_tab == std::string_view::npos) {
+    // The fields as the general path takes them.
+    const batch_line split = split_batch_line(line);
+    if (split.field_count != 3) {
         return false;
     }
-    // A third tab would be part of the cable field, which then names no cable.
     float velocity_factor = 0.0f;
     // Plain decimals read as number_from_text reads them (see read_plain_decimal).
     double frequency = 0.0;
     double quarter_waves = 0.0;
-    if (!find_cable(line.substr(second_tab + 1), velocity_factor) ||
-        !read_plain_decimal(line.substr(0, first_tab), frequency) ||
-        !read_plain_decimal(line.substr(first_tab + 1, second_tab - first_tab - 1),
-                            quarter_waves) ||
-        frequency == 0.0) {
+    if (!find_cable(split.fields[2], velocity_factor) ||
+        !read_plain_decimal(split.fields[0], frequency) ||
+        !read_plain_decimal(split.fields[1], quarter_waves) || frequency == 0.0) {
         return false; // a frequency of 0 is an error, which the general path reports
     }
     // The same function as the general path. Both numbers are finite and not negative, the
@@ -111,9 +106,8 @@ bool try_fast_line(std::string_view line, std::string& output) {
     if (!round_scaled(length, 3, shown)) {
         return false;
     }
-    // The first caption read back: the decimal shown / 1000. shown < 2^47 and 1000 are exact
-    // doubles, so one division gives the double nearest it, which is what reading it gives.
-    const double shown_length = static_cast<double>(shown) / 1000.0;
+    // The first caption read back, as the general path reads it (shown < 2^47).
+    const double shown_length = caption_value(shown, false);
     std::uint64_t corrected = 0;
     if (!round_scaled(corrected_length(velocity_factor, shown_length), 3, corrected)) {
         return false;

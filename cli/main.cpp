@@ -13,6 +13,11 @@ int main(int argc, char** argv) {
     // A closed pipe is a failed write, reported with status 3, rather than the end of the program.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
-    return ridi::cli::run(args, std::cin, std::cout, std::cerr);
+    try {
+        const std::vector<std::string_view> args(argv + 1, argv + argc);
+        return ridi::cli::run(args, std::cin, std::cout, std::cerr);
+    } catch (...) { // the argument list, out of memory: run() reports its own faults
+        std::cerr << "ridi-calc: out of memory\n";
+        return ridi::cli::exit_internal_error;
+    }
 }

@@ -12,8 +12,13 @@
 
 int wmain(int argc, wchar_t** argv) {
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string> arguments = ridi::cli::windows::utf8_arguments(argc, argv);
-    const std::vector<std::string_view> args(arguments.begin(), arguments.end());
-    ridi::cli::windows::standard_streams streams;
-    return ridi::cli::run(args, streams.in(), streams.out(), streams.err());
+    try {
+        const std::vector<std::string> arguments = ridi::cli::windows::utf8_arguments(argc, argv);
+        const std::vector<std::string_view> args(arguments.begin(), arguments.end());
+        ridi::cli::windows::standard_streams streams;
+        return ridi::cli::run(args, streams.in(), streams.out(), streams.err());
+    } catch (...) { // the arguments or the streams, out of memory: run() reports its own faults
+        std::cerr << "ridi-calc: out of memory\n";
+        return ridi::cli::exit_internal_error;
+    }
 }

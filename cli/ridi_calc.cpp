@@ -2,17 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi_calc.hpp"
 
+#include "batch_line.hpp"
 #include "fast_line.hpp"
 
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"
-#include "ridi/form.hpp"
+#include "ridi/result_captions.hpp"
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -63,7 +66,8 @@ warning on standard error.
 
 exit status: 0 success, 1 a calculation gave an error, 2 the arguments were not understood,
 3 the input could not be read or the output not written (a full disk, or a closed pipe such
-as "| head -1", which ends the tool with a message on standard error).
+as "| head -1", which ends the tool with a message on standard error), 4 ridi-calc itself
+failed (out of memory, or a fault in the tool, with a message on standard error).
 )";
 
 int usage_error(std::ostream& err, std::string_view problem) {
@@ -92,20 +96,13 @@ std::string padded(std::string text, std::size_t width) {
     return text;
 }
 
-// The window's result captions name the unit in brackets, "RI-DI Length (Metres)"; in another
-// unit the words before the bracket stay and the bracket names that unit.
-std::string caption_in(std::u16string_view window_caption, length_unit unit) {
-    std::string caption = utf16_to_utf8(window_caption);
-    caption.erase(caption.rfind('(') + 1);
-    return caption.append(length_unit_caption(unit)).append(")");
-}
-
+// The captions of both results in the unit asked for, as the window names them in metres.
 struct captions {
     std::string length;
     std::string corrected;
     explicit captions(length_unit unit)
-        : length(caption_in(form::coax_length_caption, unit)),
-          corrected(caption_in(form::vf_length_caption, unit)) {}
+        : length(utf16_to_utf8(result_caption(result::coax_length, unit).text())),
+          corrected(utf16_to_utf8(result_caption(result::vf_length, unit).text())) {}
 };
 
 // FREQUENCY QUARTER_WAVES with a CABLE or the --vf factor.
@@ -179,15 +176,13 @@ public:
         if (quick_ && try_fast_line(line, output)) {
             return true;
         }
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1); // one CR only: the rest of the line is the user's text
-        }
-        if (line.empty() || line.front() == '#') {
-            output += line;
+        const batch_line split = split_batch_line(line);
+        if (split.text.empty() || split.text.front() == '#') {
+            output += split.text;
             output += '\n';
             return true;
         }
-        return calculate(line, output);
+        return calculate(split, output);
     }
 
     // A line longer than max_batch_line, of which nothing was kept.
@@ -217,28 +212,19 @@ private:
                                         : "FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE";
     }
 
-    bool calculate(std::string_view line, std::string& output) {
+    bool calculate(const batch_line& line, std::string& output) {
         const bool with_cable = !options_.velocity_factor;
-        const std::size_t first_tab = line.find('\t');
-        const std::size_t second_tab =
-            first_tab == std::string_view::npos ? first_tab : line.find('\t', first_tab + 1);
-        const bool fields_ok =
-            with_cable
-                ? second_tab != std::string_view::npos &&
-                      line.find('\t', second_tab + 1) == std::string_view::npos
-                : first_tab != std::string_view::npos && second_tab == std::string_view::npos;
-        if (!fields_ok) {
+        if (line.field_count != (with_cable ? 3 : 2)) {
             output += "error\texpected ";
             output += expected_fields();
             output += with_cable ? ", with exactly two tabs\n" : ", with exactly one tab\n";
             return false;
         }
-        const std::size_t qtr_end = with_cable ? second_tab : line.size();
-        utf8_to_utf16(line.substr(0, first_tab), freq_);
-        utf8_to_utf16(line.substr(first_tab + 1, qtr_end - first_tab - 1), qtr_num_);
+        utf8_to_utf16(line.fields[0], freq_);
+        utf8_to_utf16(line.fields[1], qtr_num_);
         double factor = options_.velocity_factor.value_or(0.0);
         if (with_cable) {
-            utf8_to_utf16(line.substr(second_tab + 1), cable_);
+            utf8_to_utf16(line.fields[2], cable_);
             factor = Get_Vk(cable_);
         }
         try {
@@ -319,33 +305,49 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc
         }
     };
     std::streambuf& source = *in.rdbuf();
-    while (out) {
-        std::streamsize count = 0;
+    // A call on the input's stream buffer; false when reading failed, which the buffer says by
+    // an exception of the std::runtime_error family (std::ios_base::failure among them). Any
+    // other exception is no read failure but a fault, and goes on to run().
+    auto reading = [&in](auto&& call) {
         try {
-            if (source.in_avail() <= 0) {
-                // The next read may wait for more input: whoever sends it may be waiting for
-                // the answers so far.
-                write_output();
-                if (unflushed) {
-                    out.flush();
-                    unflushed = false;
-                }
-            }
-            if (std::istream::traits_type::eq_int_type(source.sgetc(),
-                                                       std::istream::traits_type::eof())) {
-                in.setstate(std::ios::eofbit);
-                break;
-            }
-            // What has arrived, without waiting for a whole chunk.
-            const std::streamsize ready = std::clamp<std::streamsize>(
-                source.in_avail(), 1, static_cast<std::streamsize>(chunk_size));
-            count = source.sgetn(chunk.data(), ready);
-            if (count <= 0) {
-                in.setstate(std::ios::eofbit); // a stream that offers a byte and gives none
-                break;
-            }
-        } catch (...) {
+            call();
+            return true;
+        } catch (const std::runtime_error&) {
             in.setstate(std::ios::badbit);
+            return false;
+        }
+    };
+    while (out) {
+        std::streamsize available = 0;
+        if (!reading([&] { available = source.in_avail(); })) {
+            break;
+        }
+        if (available <= 0) {
+            // The next read may wait for more input: whoever sends it may be waiting for the
+            // answers so far.
+            write_output();
+            if (unflushed) {
+                out.flush();
+                unflushed = false;
+            }
+        }
+        bool at_end = false;
+        std::streamsize count = 0;
+        if (!reading([&] {
+                at_end = std::istream::traits_type::eq_int_type(source.sgetc(),
+                                                                std::istream::traits_type::eof());
+                if (!at_end) {
+                    // What has arrived, without waiting for a whole chunk.
+                    count = source.sgetn(chunk.data(),
+                                        std::clamp<std::streamsize>(
+                                            source.in_avail(), 1,
+                                            static_cast<std::streamsize>(chunk_size)));
+                }
+            })) {
+            break;
+        }
+        if (at_end || count <= 0) {
+            in.setstate(std::ios::eofbit); // count <= 0: a stream that offers a byte, gives none
             break;
         }
         std::string_view data(chunk.data(), static_cast<std::size_t>(count));
@@ -516,8 +518,20 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
 
 int run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
         std::ostream& err) {
-    const int status = run_mode(args, in, out, err);
-    out.flush();
+    int status = exit_internal_error;
+    try {
+        status = run_mode(args, in, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "ridi-calc: out of memory; the results written are incomplete\n";
+    } catch (const std::exception& fault) {
+        err << "ridi-calc: internal error (" << fault.what()
+            << "); the results written are incomplete. This is a fault in ridi-calc: please "
+               "report it\n";
+    }
+    out.flush(); // the results written so far are whole lines: none is lost
+    if (status == exit_internal_error) {
+        return status;
+    }
     if (in.bad()) {
         err << "ridi-calc: cannot read the input; the results written are incomplete\n";
         return exit_io_error;

@@ -71,10 +71,10 @@ void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
         shown.length = std::move(length_text);
         return;
     }
-    const std::u16string caption = text_from_number(length);
-    const double shown_length = number_from_text(caption, error_field::coax_length);
-    shown.corrected = format_fixed(corrected_length(velocity_factor, shown_length), 3);
-    shown.length.assign(caption.begin(), caption.end());
+    caption_text caption; // NOLINT(cppcoreguidelines-pro-type-member-init): written before use
+    const shown_number shown_length = show_number(length, caption);
+    shown.corrected = format_fixed(corrected_length(velocity_factor, shown_length.value), 3);
+    shown.length.assign(shown_length.text.begin(), shown_length.text.end());
 }
 
 } // namespace ridi

@@ -200,10 +200,13 @@ double read_number(std::u16string_view text, error_field field, number_options o
         }
         // Too small for a double, even a subnormal one: the nearest double is a zero.
         if (options.refuse_too_small) {
+            const std::string_view why = field == error_field::frequency
+                                             ? " is far below any radio frequency, too close to "
+                                               "0 MHz to work out a length from; "
+                                             : " is too close to 0 to calculate with; ";
             fail(error_kind::too_small, field,
                  std::string(field_noun(field)) + " " + quoted_for_message(text) +
-                     " is too small: a double holds it only as 0; " +
-                     std::string(field_example(field)) + ".");
+                     std::string(why) + std::string(field_example(field)) + ".");
         }
         return ascii.data[0] == '-' ? -0.0 : 0.0;
     }
@@ -323,10 +326,7 @@ shown_number show_number(double value, caption_text& text) {
         const std::u16string_view shown(
             text.data(), static_cast<std::size_t>(write_fixed(rounded, 3, value < 0, text.data()) -
                                                   text.data()));
-        // The text is the decimal rounded / 1000 with its sign; rounded < 2^53 and 1000 are
-        // exact doubles, so one division gives the double nearest it, as reading it does.
-        const double magnitude = static_cast<double>(rounded) / 1000.0;
-        return {shown, value < 0 && rounded != 0 ? -magnitude : magnitude};
+        return {shown, caption_value(rounded, value < 0)};
     }
     const std::u16string_view shown(text.data(), format_into(value, 3, text.data()));
     return {shown, read_number(shown, error_field::coax_length)};

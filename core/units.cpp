@@ -18,7 +18,6 @@ __extension__ typedef unsigned __int128 uint128;
 // shown (hundredths of a centimetre, sixteenths of an inch, ...), exactly.
 struct unit_steps {
     std::string_view name;
-    std::string_view caption;
     std::uint64_t numerator;
     std::uint64_t denominator;
     int decimals;           // digits after the point; 0 for feet and inches
@@ -26,12 +25,12 @@ struct unit_steps {
 };
 
 constexpr std::array<unit_steps, 6> units{{
-    {"m", "Metres", 1000, 1, 3, 1.0},
-    {"cm", "Centimetres", 10000, 1, 2, 0.01},            // 0.01 cm = 1/10000 m
-    {"mm", "Millimetres", 10000, 1, 1, 0.001},           // 0.1 mm = 1/10000 m
-    {"in", "Inches", 500000, 127, 2, 0.0254},            // 0.01 in = 0.000254 m = 127/500000 m
-    {"ft", "Feet", 1250000, 381, 3, 0.3048},             // 0.001 ft = 0.0003048 m = 381/1250000 m
-    {"ft-in", "Feet and Inches", 80000, 127, 0, 0.3048}, // 1/16 in = 0.0015875 m = 127/80000 m
+    {"m", 1000, 1, 3, 1.0},
+    {"cm", 10000, 1, 2, 0.01},            // 0.01 cm = 1/10000 m
+    {"mm", 10000, 1, 1, 0.001},           // 0.1 mm = 1/10000 m
+    {"in", 500000, 127, 2, 0.0254},            // 0.01 in = 0.000254 m = 127/500000 m
+    {"ft", 1250000, 381, 3, 0.3048},             // 0.001 ft = 0.0003048 m = 381/1250000 m
+    {"ft-in", 80000, 127, 0, 0.3048}, // 1/16 in = 0.0015875 m = 127/80000 m
 }};
 
 const unit_steps& steps_of(length_unit unit) {
@@ -111,10 +110,6 @@ std::optional<length_unit> length_unit_from_name(std::string_view name) noexcept
         }
     }
     return std::nullopt;
-}
-
-std::string_view length_unit_caption(length_unit unit) noexcept {
-    return steps_of(unit).caption;
 }
 
 std::string format_length(double metres, length_unit unit) {

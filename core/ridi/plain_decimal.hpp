@@ -133,4 +133,14 @@ template <typename Char>
     return out + places;
 }
 
+// The number a result caption of `rounded` thousandths shows ("0.172" for 172), with the sign
+// of `negative` unless it shows as zero: the number reading the caption back gives.
+// Exact: rounded < 2^53 and 1000 are both exact doubles, so the one division is correctly
+// rounded and gives the double nearest the decimal rounded / 1000, which is the double a correct
+// reading of the caption's text gives too.
+inline double caption_value(std::uint64_t rounded, bool negative) noexcept {
+    const double magnitude = static_cast<double>(rounded) / 1000.0;
+    return negative && rounded != 0 ? -magnitude : magnitude;
+}
+
 } // namespace ridi

@@ -22,9 +22,6 @@ enum class length_unit {
 // The unit a name on the command line stands for ("m", "cm", "mm", "in", "ft", "ft-in").
 std::optional<length_unit> length_unit_from_name(std::string_view name) noexcept;
 
-// The unit as the result captions name it: "Metres", "Feet and Inches", ...
-std::string_view length_unit_caption(length_unit unit) noexcept;
-
 // A length in metres shown in `unit`. The conversion is exact (1 in = 0.0254 m, 1 ft = 0.3048 m)
 // and rounds once, at the last digit or sixteenth shown, halves away from zero; no "-" on a
 // result that shows as zero. Metres give format_fixed(metres, 3). Throws a calc_error

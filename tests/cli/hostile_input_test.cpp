@@ -146,15 +146,16 @@ TEST(BatchInput, MalformedUtf8AndEncodedSurrogates) {
                                        "example 1 or 2.5."});
 }
 
-// A stream buffer that hands out `data` and then fails, as a broken disk would.
-class failing_input : public std::streambuf {
+// A stream buffer that hands out `data` and then throws `failure`: a read error, as from a
+// broken disk, or another exception from within.
+template <class Failure = std::runtime_error> class failing_input : public std::streambuf {
 public:
     explicit failing_input(std::string data) : data_(std::move(data)) {
         setg(data_.data(), data_.data(), data_.data() + data_.size());
     }
 
 protected:
-    int_type underflow() override { throw std::runtime_error("read error"); }
+    int_type underflow() override { throw Failure("read error"); }
 
 private:
     std::string data_;
@@ -213,7 +214,7 @@ TEST(Streams, AReadFailureIsNotSuccess) {
         lines += "100\t1\tRG-58\n"; // 12 bytes
     }
     const std::size_t whole_lines = lines.size() / 12;
-    failing_input buffer(lines + "435.850\t1\tRG-58");
+    failing_input<> buffer(lines + "435.850\t1\tRG-58");
     std::istream in(&buffer);
     std::ostringstream out;
     std::ostringstream err;
@@ -225,6 +226,20 @@ TEST(Streams, AReadFailureIsNotSuccess) {
     }
     EXPECT_EQ(out.str(), expected) << "the line cut by the failure is not computed";
     EXPECT_TRUE(err.str().starts_with("ridi-calc: cannot read the input")) << err.str();
+}
+
+TEST(Streams, AFaultIsNoReadFailure) {
+    // An exception that is no read failure is reported as the tool's own fault, with its own
+    // status, and the lines answered before it are kept.
+    failing_input<std::logic_error> buffer("100\t1\tRG-58\n");
+    std::istream in(&buffer);
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string_view> args{"--batch"};
+    EXPECT_EQ(ridi::cli::run(args, in, out, err), ridi::cli::exit_internal_error);
+    EXPECT_EQ(out.str(), "0.750\t0.495\n");
+    EXPECT_EQ(err.str(), "ridi-calc: internal error (read error); the results written are "
+                         "incomplete. This is a fault in ridi-calc: please report it\n");
 }
 
 TEST(Streams, AWriteFailureLeavesAHalfReadLineAlone) {

@@ -51,6 +51,8 @@ TEST(Catalogue, NamesCompareExactly) {
         u"",           // empty text
         u"RG-5",       // a prefix of a name
         u"RG-580",     // a name as prefix
+        u"RG-588",     // a name as prefix, ending in the name's last character
+        u"H1000",      // the same, for a name without a hyphen
         u"RG\u201158", // a non-breaking hyphen looks the same but is another code unit
     };
     for (const std::u16string_view text : not_names) {

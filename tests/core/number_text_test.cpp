@@ -152,12 +152,13 @@ TEST(FromText, ExactMessages) {
          "435.850.",
          "the comma is accepted, so no hint to write \".\""},
         {u"1e-400", refuse_tiny, error_field::frequency, error_kind::too_small,
-         "The frequency \"1e-400\" is too small: a double holds it only as 0; enter the centre "
-         "frequency in MHz, for example 435.850.",
+         "The frequency \"1e-400\" is far below any radio frequency, too close to 0 MHz to work "
+         "out a length from; enter the centre frequency in MHz, for example 435.850.",
          "too small, not 0"},
         {tiny_zeros, refuse_tiny, error_field::frequency, error_kind::too_small,
-         "The frequency \"0.0000000000000000000000...\" is too small: a double holds it only as "
-         "0; enter the centre frequency in MHz, for example 435.850.",
+         "The frequency \"0.0000000000000000000000...\" is far below any radio frequency, too "
+         "close to 0 MHz to work out a length from; enter the centre frequency in MHz, for "
+         "example 435.850.",
          "five thousand zeros before the 1"},
     };
     for (const auto& row : rows) {

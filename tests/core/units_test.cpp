@@ -4,6 +4,7 @@
 // from the binary value of each double (1 in = 0.0254 m, 1 ft = 0.3048 m), not with this code.
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
+#include "ridi/result_captions.hpp"
 #include "ridi/units.hpp"
 
 #include <gtest/gtest.h>
@@ -93,18 +94,18 @@ TEST(Units, NamesAndCaptions) {
     const struct {
         const char* name;
         length_unit unit;
-        const char* caption;
+        std::u16string_view caption;
     } rows[] = {
-        {"m", length_unit::metres, "Metres"},
-        {"cm", length_unit::centimetres, "Centimetres"},
-        {"mm", length_unit::millimetres, "Millimetres"},
-        {"in", length_unit::inches, "Inches"},
-        {"ft", length_unit::feet, "Feet"},
-        {"ft-in", length_unit::feet_inches, "Feet and Inches"},
+        {"m", length_unit::metres, u"Metres"},
+        {"cm", length_unit::centimetres, u"Centimetres"},
+        {"mm", length_unit::millimetres, u"Millimetres"},
+        {"in", length_unit::inches, u"Inches"},
+        {"ft", length_unit::feet, u"Feet"},
+        {"ft-in", length_unit::feet_inches, u"Feet and Inches"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ridi::length_unit_from_name(row.name), row.unit) << row.name;
-        EXPECT_EQ(ridi::length_unit_caption(row.unit), row.caption) << row.name;
+        EXPECT_TRUE(ridi::length_unit_caption(row.unit) == row.caption) << row.name;
     }
     for (const char* not_a_unit : {"M", "metres", "inch", "ft in", "", "yd"}) {
         EXPECT_FALSE(ridi::length_unit_from_name(not_a_unit)) << not_a_unit;

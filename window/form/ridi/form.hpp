@@ -7,6 +7,7 @@
 #pragma once
 
 #include "ridi/catalogue.hpp"
+#include "ridi/result_captions.hpp"
 
 #include <array>
 #include <cstdint>
@@ -69,9 +70,9 @@ inline constexpr int twips_per_inch = 1440;
 inline constexpr std::u16string_view title = u"RI-DI";
 inline constexpr twips_size client{2310, 3360};
 
-// The captions above the two results; ridi-calc prints them before its results too.
-inline constexpr std::u16string_view coax_length_caption = u"RI-DI Length (Metres)";
-inline constexpr std::u16string_view vf_length_caption = u"V/F Corrected (Metres)";
+// The captions above the two results, in metres.
+inline constexpr std::u16string_view coax_length_caption = coax_length_metres.text();
+inline constexpr std::u16string_view vf_length_caption = vf_length_metres.text();
 
 inline constexpr std::u16string_view starting_cable = u"RG-58";
 

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The captions above the two results, in any length unit: "RI-DI Length (Metres)",
+// "V/F Corrected (Feet and Inches)". The window shows them in metres; ridi-calc prints them
+// before its results, in the unit it is asked for.
+#pragma once
+
+#include "ridi/units.hpp"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace ridi {
+
+enum class result {
+    coax_length, // the free-space length
+    vf_length,   // the velocity-factor corrected length
+};
+
+// The unit as the result captions name it.
+constexpr std::u16string_view length_unit_caption(length_unit unit) noexcept {
+    switch (unit) {
+    case length_unit::metres:
+        return u"Metres";
+    case length_unit::centimetres:
+        return u"Centimetres";
+    case length_unit::millimetres:
+        return u"Millimetres";
+    case length_unit::inches:
+        return u"Inches";
+    case length_unit::feet:
+        return u"Feet";
+    case length_unit::feet_inches:
+        return u"Feet and Inches";
+    }
+    return u"";
+}
+
+// A result caption: the result's words, then its unit in brackets. It holds its text, so that a
+// caption made at compile time can be viewed for as long as the program runs.
+class result_caption {
+public:
+    constexpr result_caption(result which, length_unit unit) noexcept {
+        append(which == result::coax_length ? u"RI-DI Length" : u"V/F Corrected");
+        append(u" (");
+        append(length_unit_caption(unit));
+        append(u")");
+    }
+
+    constexpr std::u16string_view text() const noexcept { return {text_.data(), size_}; }
+
+private:
+    constexpr void append(std::u16string_view part) noexcept {
+        for (const char16_t unit : part) {
+            text_[size_++] = unit;
+        }
+    }
+
+    std::array<char16_t, 40> text_{}; // the longest, "V/F Corrected (Feet and Inches)", is 31
+    std::size_t size_ = 0;
+};
+
+// The two captions in metres, as the window shows them.
+inline constexpr result_caption coax_length_metres{result::coax_length, length_unit::metres};
+inline constexpr result_caption vf_length_metres{result::vf_length, length_unit::metres};
+
+} // namespace ridi
