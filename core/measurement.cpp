@@ -53,6 +53,23 @@ std::string read_in(length_unit unit) {
     return "read in " + std::string(length_unit_name(unit)) + ", see --unit";
 }
 
+// Why a stub `stub` long cannot be trimmed to `needed`, which is longer.
+std::string too_short(double stub, double needed, length_unit unit) {
+    // Lengths beyond what a tape measures (a 25-digit one) are left out of the message.
+    if (!(needed < 1e20)) {
+        return "The stub is already too short: it resonates above the target frequency, and "
+               "cutting only raises its frequency further: cut a new, longer piece.";
+    }
+    const std::string longer = format_in_unit(needed - stub, unit);
+    const bool shows_zero = read_length(utf8_to_utf16(longer), unit, error_field::none) == 0.0;
+    return "The stub is already " +
+           (shows_zero ? "less than " + with_unit(format_in_unit(smallest_shown(unit), unit), unit)
+                       : with_unit(longer, unit)) +
+           " too short: it resonates above the target frequency, and cutting only raises it. "
+           "For the target it would be " +
+           with_unit(format_in_unit(needed, unit), unit) + ": cut a new piece.";
+}
+
 [[noreturn]] void fail_factor(const std::string& message) {
     throw calc_error(error_kind::out_of_range, error_field::none, message);
 }
@@ -110,28 +127,17 @@ trimmed_stub trim_stub(std::u16string_view length, std::u16string_view measured,
         read_positive_number({target, error_field::target_frequency,
                               "enter the frequency in MHz the stub should resonate at"});
     // A stub resonates at a frequency inversely proportional to its length, whatever its
-    // velocity factor and number of quarter waves.
-    const double ratio = now / wanted;
+    // velocity factor and number of quarter waves. The product first, exact for most lengths
+    // and frequencies as typed; the ratio first where the product is too large.
+    const double product = stub * now;
+    const double length_for_target =
+        std::isfinite(product) ? product / wanted : stub * (now / wanted);
     if (wanted < now) {
-        const double needed = stub * ratio;
-        std::string message = "The stub is already too short: it resonates above the target "
-                              "frequency, and cutting only raises its frequency further.";
-        if (std::isfinite(needed)) {
-            const std::string longer = format_in_unit(needed - stub, unit);
-            const bool shows_zero =
-                read_length(utf8_to_utf16(longer), unit, error_field::none) == 0.0;
-            message = "The stub is already " +
-                      (shows_zero ? "less than " +
-                                        with_unit(format_in_unit(smallest_shown(unit), unit), unit)
-                                  : with_unit(longer, unit)) +
-                      " too short: it resonates above the target frequency, and cutting only "
-                      "raises it. For the target it would be " +
-                      with_unit(format_in_unit(needed, unit), unit) + ": cut a new piece.";
-        }
-        throw calc_error(error_kind::out_of_range, error_field::target_frequency, message);
+        throw calc_error(error_kind::out_of_range, error_field::target_frequency,
+                         too_short(stub, length_for_target, unit));
     }
     trimmed_stub trimmed;
-    trimmed.cut_to = format_in_unit(stub * ratio, unit);
+    trimmed.cut_to = format_in_unit(length_for_target, unit);
     const double shown = read_length(utf8_to_utf16(trimmed.cut_to), unit, error_field::none);
     // The cut-to length rounds up by at most half a step, which cuts off nothing.
     trimmed.cut_off = format_in_unit(std::max(stub - shown, 0.0), unit);
