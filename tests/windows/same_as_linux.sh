@@ -113,6 +113,11 @@ C:\path\|1|RG-58
 %s%n|1|RG-58
 <empty>|<empty>|<empty>
 <empty>|1
+--measure|1|49.62
+--measure|0.3|49.62|--unit|cm
+--measure|1|100
+--trim|0.36|145|138.2
+--trim|1ft 2in|138.2|145|--unit|ft-in
 --cables
 --help
 -h
