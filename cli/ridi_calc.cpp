@@ -25,8 +25,12 @@ namespace {
 
 constexpr std::string_view usage_line =
     "usage: ridi-calc FREQUENCY QUARTER_WAVES [CABLE | --vf FACTOR] [--unit UNIT] | --batch "
-    "[--vf FACTOR] [--unit UNIT] | --measure LENGTH FREQUENCY [QUARTER_WAVES] [--unit UNIT] | "
-    "--trim LENGTH MEASURED TARGET [--unit UNIT] | --cables | --help | --version";
+    "[--vf FACTOR] [--unit UNIT] | --cables | --help | --version";
+
+// The usage of the measuring bench, after its mistakes.
+constexpr std::string_view bench_usage_line =
+    "usage: ridi-calc --measure LENGTH FREQUENCY [QUARTER_WAVES] [--unit UNIT] | --trim LENGTH "
+    "MEASURED TARGET [--unit UNIT]";
 
 constexpr std::string_view help_text =
     R"(ridi-calc: quarter-wave lengths of coaxial cable
@@ -44,8 +48,9 @@ usage:
       LENGTH<TAB>CORRECTED or error<TAB>MESSAGE for each, in input order, each as soon as
       its line is read. An empty line gives an empty line and a line starting with # is
       copied, so output line N answers input line N. With --vf, the lines are
-      FREQUENCY<TAB>QUARTER_WAVES. Lines measure<TAB>LENGTH<TAB>FREQUENCY[<TAB>QUARTER_WAVES]
-      give FACTOR and lines trim<TAB>LENGTH<TAB>MEASURED<TAB>TARGET give CUT_TO<TAB>CUT_OFF.
+      FREQUENCY<TAB>QUARTER_WAVES. A line measure<TAB>LENGTH<TAB>FREQUENCY gives the
+      velocity factor (QUARTER_WAVES after another tab if not 1), and a line
+      trim<TAB>LENGTH<TAB>MEASURED<TAB>TARGET gives CUT_TO<TAB>CUT_OFF, as below.
   ridi-calc --measure LENGTH FREQUENCY [QUARTER_WAVES]
       The velocity factor of a piece of cable LENGTH long that resonates at FREQUENCY MHz
       as QUARTER_WAVES quarter waves (1 unless given): LENGTH over the free-space length,
@@ -75,16 +80,16 @@ at the bench: measure a piece, calculate with its factor, trim the stub:
   ridi-calc --trim 0.36 138.2 145   cut at 0.36 m it resonates at 138.2 MHz: cut to 0.343
 
 Numbers use "." as the decimal point, for example 435.850; a negative frequency is computed
-like any other. A cable name not in the catalogue gives a corrected length of 0.000 and a
-warning on standard error.
+like any other (at the bench every number must be greater than 0). A cable name not in the
+catalogue gives a corrected length of 0.000 and a warning on standard error.
 
 exit status: 0 success, 1 a calculation gave an error, 2 the arguments were not understood,
 3 the input could not be read or the output not written (a full disk, or a closed pipe such
 as "| head -1", which ends the tool with a message on standard error).
 )";
 
-int usage_error(std::ostream& err, std::string_view problem) {
-    err << "ridi-calc: " << problem << "\n" << usage_line << "\n";
+int usage_error(std::ostream& err, std::string_view problem, std::string_view usage = usage_line) {
+    err << "ridi-calc: " << problem << "\n" << usage << "\n";
     return exit_usage_error;
 }
 
@@ -461,11 +466,13 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
         } else if (arg == "--batch" || arg == "--cables" || arg == "--help" || arg == "-h" ||
                    arg == "--version" || is_bench_mode(arg)) {
             if (!mode.empty()) {
-                return usage_error(err, is_bench_mode(mode) || is_bench_mode(arg)
-                                            ? "give only one of --measure, --trim, --batch, "
-                                              "--cables, --help, --version"
-                                            : "give only one of --batch, --cables, --help, "
-                                              "--version");
+                if (is_bench_mode(mode) || is_bench_mode(arg)) {
+                    return usage_error(err,
+                                       "give only one of --measure, --trim, --batch, --cables, "
+                                       "--help, --version",
+                                       bench_usage_line);
+                }
+                return usage_error(err, "give only one of --batch, --cables, --help, --version");
             }
             mode = arg;
         } else if (option_value(args, i, "--vf", value) || option_value(args, i, "--unit", value)) {
@@ -488,7 +495,7 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (is_bench_mode(mode)) {
         const std::string problem = bench_usage_problem(mode, positional, vf_text.has_value());
         if (!problem.empty()) {
-            return usage_error(err, problem);
+            return usage_error(err, problem, bench_usage_line);
         }
     } else if (!mode.empty() && !positional.empty()) {
         return usage_error(err, std::string(mode) + " takes no other arguments");
@@ -508,8 +515,10 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (unit_text) {
         const auto unit = length_unit_from_name(*unit_text);
         if (!unit) {
-            return usage_error(err, "unknown unit '" + std::string(*unit_text) +
-                                        "' for --unit: use m, cm, mm, in, ft or ft-in");
+            return usage_error(err,
+                               "unknown unit '" + std::string(*unit_text) +
+                                   "' for --unit: use m, cm, mm, in, ft or ft-in",
+                               is_bench_mode(mode) ? bench_usage_line : usage_line);
         }
         options.unit = *unit;
     }

@@ -86,7 +86,12 @@ measured_factor measure_velocity_factor(std::u16string_view length, std::u16stri
         {quarter_waves, error_field::quarter_waves,
          "enter 1 for the first resonance of a quarter-wave stub, 2 for a half wave"});
     const double factor = metres_from_unit(piece, unit) / free_space_length(resonance, quarters);
-    if (std::isinf(factor) || factor >= 1e9) {
+    if (std::isnan(factor)) {
+        fail_factor("The velocity factor has no value: the length and the free-space length are "
+                    "both too small for a number. Check the unit of the length (" +
+                    read_in(unit) + ") and the frequency.");
+    }
+    if (factor >= 1e9) {
         fail_factor("The velocity factor comes out far above 1, which no cable has: check the "
                     "unit of the length (" +
                     read_in(unit) + ") and the frequency.");

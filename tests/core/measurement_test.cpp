@@ -175,10 +175,15 @@ TEST(TrimStub, CutToLengthTimesMeasuredOverTarget) {
          "11.96875 in is 191.5 sixteenths exactly: the half rounds up to a whole foot"},
         {u"14.2in", length_unit::feet_inches, u"138.2", u"145", "1 ft 1 9/16 in", "0 ft 0 5/8 in",
          "a length between sixteenths: the cut-off is 10.2 sixteenths"},
+        {u"303", length_unit::millimetres, u"133", u"140", "287.9", "15.1",
+         "287.85 exactly: whole numbers multiply exactly before the one division, so the half "
+         "rounds up (133 / 140 first would give 287.8)"},
         {u"0.5", length_unit::metres, u"98.9", u"100", "0.495", "0.005",
          "0.4945 rounds up; the cut-off is what is left, 0.005, not 0.0055 rounded"},
         {u"0.4996", length_unit::metres, u"100", u"100", "0.500", "0.000",
-         "a cut-to that rounds above the length cuts off nothing, never a negative length"},
+         "a cut-to that rounds above the length cuts off nothing"},
+        {u"1/32\"", length_unit::feet_inches, u"100", u"100", "0 ft 0 1/16 in", "0 ft 0 in",
+         "half a sixteenth rounds up to one: the cut-off would be minus half, shown as -1/16"},
     };
     for (const trim_case& row : rows) {
         SCOPED_TRACE(row.why);
@@ -187,6 +192,11 @@ TEST(TrimStub, CutToLengthTimesMeasuredOverTarget) {
         EXPECT_EQ(trimmed.cut_to, row.cut_to);
         EXPECT_EQ(trimmed.cut_off, row.cut_off);
     }
+    // 1e300 x 1e10 is beyond the double range; the ratio 1 still gives the length itself.
+    const ridi::trimmed_stub huge =
+        ridi::trim_stub(u"1e300", u"1e10", u"1e10", length_unit::metres);
+    EXPECT_EQ(huge.cut_to, "1" + std::string(300, '0') + ".000");
+    EXPECT_EQ(huge.cut_off, "0.000");
 }
 
 TEST(TrimStub, TooShortOrNotANumberIsAnError) {
