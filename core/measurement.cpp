@@ -55,7 +55,7 @@ std::string read_in(length_unit unit) {
 
 // Why a stub `stub` long cannot be trimmed to `needed`, which is longer.
 std::string too_short(double stub, double needed, length_unit unit) {
-    // Lengths beyond what a tape measures (a 25-digit one) are left out of the message.
+    // Lengths of more than 20 digits, beyond any tape, are left out of the message.
     if (!(needed < 1e20)) {
         return "The stub is already too short: it resonates above the target frequency, and "
                "cutting only raises its frequency further: cut a new, longer piece.";
@@ -85,12 +85,15 @@ measured_factor measure_velocity_factor(std::u16string_view length, std::u16stri
     const double quarters = read_positive_number(
         {quarter_waves, error_field::quarter_waves,
          "enter 1 for the first resonance of a quarter-wave stub, 2 for a half wave"});
-    const double factor = metres_from_unit(piece, unit) / free_space_length(resonance, quarters);
-    if (std::isnan(factor)) {
+    const double metres = metres_from_unit(piece, unit);
+    const double free_space = free_space_length(resonance, quarters);
+    if (metres == 0.0 && free_space == 0.0) {
         fail_factor("The velocity factor has no value: the length and the free-space length are "
                     "both too small for a number. Check the unit of the length (" +
                     read_in(unit) + ") and the frequency.");
     }
+    // A free-space length too small for a double makes any length far too long.
+    const double factor = free_space == 0.0 ? HUGE_VAL : metres / free_space;
     if (factor >= 1e9) {
         fail_factor("The velocity factor comes out far above 1, which no cable has: check the "
                     "unit of the length (" +

@@ -110,6 +110,15 @@ TEST(MeasureVelocityFactor, FaultsNameTheNumberOrSayWhatIsLikelyWrong) {
          "The velocity factor comes out far above 1, which no cable has: check the unit of the "
          "length (read in m, see --unit) and the frequency.",
          "far above 1: no number of a dozen digits"},
+        {u"1", u"1e308", u"1e-308", m, error_kind::out_of_range, error_field::none,
+         "The velocity factor comes out far above 1,",
+         "a free-space length too small for a double, and no division by 0"},
+        {u"5e-324", u"1e308", u"1e-308", length_unit::millimetres, error_kind::out_of_range,
+         error_field::none,
+         "The velocity factor has no value: the length and the free-space length are both too "
+         "small for a number. Check the unit of the length (read in mm, see --unit) and the "
+         "frequency.",
+         "both lengths too small for a double: 0 / 0"},
         {u"0.00001", u"75", u"1", m, error_kind::out_of_range, error_field::none,
          "The velocity factor comes out below 0.0005, far too small for any cable: check the "
          "unit of the length (read in m, see --unit) and the frequency.",
