@@ -9,6 +9,7 @@
 
 #include <array>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 namespace ridi::cli {
