@@ -200,8 +200,6 @@ TEST(Units, LengthsInTheirOwnUnit) {
     EXPECT_EQ(ridi::format_in_unit(11.96875, length_unit::feet_inches), "1 ft 0 in");
     EXPECT_EQ(ridi::format_in_unit(-0.03125, length_unit::feet_inches), "-0 ft 0 1/16 in");
     EXPECT_EQ(ridi::format_in_unit(0.03124, length_unit::feet_inches), "0 ft 0 in");
-    EXPECT_EQ(ridi::format_in_unit(1e40, length_unit::feet_inches),
-              ridi::format_fixed(1e40 / 12, 0) + " ft 0 in");
 }
 
 } // namespace
