@@ -3,6 +3,7 @@
 #include "ridi_calc.hpp"
 
 #include "batch_line.hpp"
+#include "bench.hpp"
 #include "fast_line.hpp"
 
 #include "ridi/calculation.hpp"
@@ -14,10 +15,10 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <new>
-#include <stdexcept>
 #include <istream>
+#include <new>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -28,6 +29,11 @@ namespace {
 constexpr std::string_view usage_line =
     "usage: ridi-calc FREQUENCY QUARTER_WAVES [CABLE | --vf FACTOR] [--unit UNIT] | --batch "
     "[--vf FACTOR] [--unit UNIT] | --cables | --help | --version";
+
+// The usage of the measuring bench, after its mistakes.
+constexpr std::string_view bench_usage_line =
+    "usage: ridi-calc --measure LENGTH FREQUENCY [QUARTER_WAVES] [--unit UNIT] | --trim LENGTH "
+    "MEASURED TARGET [--unit UNIT]";
 
 constexpr std::string_view help_text =
     R"(ridi-calc: quarter-wave lengths of coaxial cable
@@ -45,7 +51,17 @@ usage:
       LENGTH<TAB>CORRECTED or error<TAB>MESSAGE for each, in input order, each as soon as
       its line is read. An empty line gives an empty line and a line starting with # is
       copied, so output line N answers input line N. With --vf, the lines are
-      FREQUENCY<TAB>QUARTER_WAVES.
+      FREQUENCY<TAB>QUARTER_WAVES. A line measure<TAB>LENGTH<TAB>FREQUENCY gives the
+      velocity factor (QUARTER_WAVES after another tab if not 1), and a line
+      trim<TAB>LENGTH<TAB>MEASURED<TAB>TARGET gives CUT_TO<TAB>CUT_OFF, as below.
+  ridi-calc --measure LENGTH FREQUENCY [QUARTER_WAVES]
+      The velocity factor of a piece of cable LENGTH long that resonates at FREQUENCY MHz
+      as QUARTER_WAVES quarter waves (1 unless given): LENGTH over the free-space length,
+      with three decimals, and the --vf option that calculates with it.
+  ridi-calc --trim LENGTH MEASURED TARGET
+      A stub LENGTH long resonates at MEASURED MHz and should resonate at TARGET MHz: the
+      length to cut it to (LENGTH x MEASURED / TARGET) and how much to cut off, in the unit
+      of LENGTH. A TARGET below MEASURED is an error: the stub is already too short.
   ridi-calc --cables     lists the cables and their velocity factors
   ridi-calc --help       shows this text
   ridi-calc --version    shows the version
@@ -53,16 +69,22 @@ usage:
 options of a calculation (any form above that computes):
   --vf FACTOR    your cable's own velocity factor, in place of a catalogue cable
   --unit UNIT    the unit of both lengths: m (the default), cm, mm, in, ft, or ft-in for
-                 feet, inches and sixteenths of an inch
+                 feet, inches and sixteenths of an inch; for --measure and --trim the unit
+                 of LENGTH as well, which in ft-in is written 12'3.5" or 12ft 3.5in
 
 examples:
   ridi-calc 145 1 --vf 0.78
   ridi-calc 14.2 1 RG-213 --unit ft-in
   printf '7.1\t1\n14.2\t3\n' | ridi-calc --batch --vf 0.78 --unit ft-in
 
+at the bench: measure a piece, calculate with its factor, trim the stub:
+  ridi-calc --measure 1 49.62       a 1 m piece resonates at 49.62 MHz: factor 0.662
+  ridi-calc 145 1 --vf 0.662        a 145 MHz quarter wave of it is 0.342 m: cut it long
+  ridi-calc --trim 0.36 138.2 145   cut at 0.36 m it resonates at 138.2 MHz: cut to 0.343
+
 Numbers use "." as the decimal point, for example 435.850; a negative frequency is computed
-like any other. A cable name not in the catalogue gives a corrected length of 0.000 and a
-warning on standard error.
+like any other (at the bench every number must be greater than 0). A cable name not in the
+catalogue gives a corrected length of 0.000 and a warning on standard error.
 
 exit status: 0 success, 1 a calculation gave an error, 2 the arguments were not understood,
 3 the input could not be read or the output not written (a full disk, or a closed pipe such
@@ -70,8 +92,8 @@ as "| head -1", which ends the tool with a message on standard error), 4 ridi-ca
 failed (out of memory, or a fault in the tool, with a message on standard error).
 )";
 
-int usage_error(std::ostream& err, std::string_view problem) {
-    err << "ridi-calc: " << problem << "\n" << usage_line << "\n";
+int usage_error(std::ostream& err, std::string_view problem, std::string_view usage = usage_line) {
+    err << "ridi-calc: " << problem << "\n" << usage << "\n";
     return exit_usage_error;
 }
 
@@ -162,7 +184,8 @@ class batch_answers {
 public:
     batch_answers(const calc_options& options, std::ostream& err)
         : options_(options), err_(err),
-          quick_(!options.velocity_factor && options.unit == length_unit::metres) {}
+          quick_(!options.velocity_factor && options.unit == length_unit::metres),
+          bench_(options.unit, err) {}
 
     // The one entry point for a line: `line` without its line break in, its answer with a line
     // break appended to `output`. Returns false for an error line.
@@ -182,6 +205,9 @@ public:
             output += '\n';
             return true;
         }
+        if (bench_lines::takes(split)) {
+            return bench_.answer(split, line_number_, output);
+        }
         return calculate(split, output);
     }
 
@@ -197,6 +223,7 @@ public:
 
     // After the last line: how many more cables were not in the catalogue than were named.
     void finish() {
+        bench_.finish();
         if (!unnamed_hashes_.empty()) {
             err_ << "ridi-calc: warning: " << unnamed_hashes_.size() << " more cable name"
                  << (unnamed_hashes_.size() == 1 ? " is" : "s are")
@@ -269,6 +296,7 @@ private:
     shown_lengths shown_;
     std::vector<std::u16string> named_;
     std::unordered_set<std::size_t> unnamed_hashes_;
+    bench_lines bench_; // lines whose first field names a bench form
 };
 
 } // namespace
@@ -338,10 +366,10 @@ int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc
                                                                 std::istream::traits_type::eof());
                 if (!at_end) {
                     // What has arrived, without waiting for a whole chunk.
-                    count = source.sgetn(chunk.data(),
-                                        std::clamp<std::streamsize>(
-                                            source.in_avail(), 1,
-                                            static_cast<std::streamsize>(chunk_size)));
+                    count = source.sgetn(
+                        chunk.data(),
+                        std::clamp<std::streamsize>(source.in_avail(), 1,
+                                                    static_cast<std::streamsize>(chunk_size)));
                 }
             })) {
             break;
@@ -438,8 +466,14 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
         } else if (options_done || !(arg.starts_with("--") || is_short_option(arg))) {
             positional.push_back(arg);
         } else if (arg == "--batch" || arg == "--cables" || arg == "--help" || arg == "-h" ||
-                   arg == "--version") {
+                   arg == "--version" || is_bench_mode(arg)) {
             if (!mode.empty()) {
+                if (is_bench_mode(mode) || is_bench_mode(arg)) {
+                    return usage_error(err,
+                                       "give only one of --measure, --trim, --batch, --cables, "
+                                       "--help, --version",
+                                       bench_usage_line);
+                }
                 return usage_error(err, "give only one of --batch, --cables, --help, --version");
             }
             mode = arg;
@@ -460,10 +494,15 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
             return usage_error(err, "unknown option '" + std::string(arg) + "'");
         }
     }
-    if (!mode.empty() && !positional.empty()) {
+    if (is_bench_mode(mode)) {
+        const std::string problem = bench_usage_problem(mode, positional, vf_text.has_value());
+        if (!problem.empty()) {
+            return usage_error(err, problem, bench_usage_line);
+        }
+    } else if (!mode.empty() && !positional.empty()) {
         return usage_error(err, std::string(mode) + " takes no other arguments");
     }
-    if (!mode.empty() && mode != "--batch" && (vf_text || unit_text)) {
+    if (!mode.empty() && mode != "--batch" && !is_bench_mode(mode) && (vf_text || unit_text)) {
         return usage_error(err, std::string(mode) + " takes no --vf or --unit");
     }
     calc_options options;
@@ -478,8 +517,10 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (unit_text) {
         const auto unit = length_unit_from_name(*unit_text);
         if (!unit) {
-            return usage_error(err, "unknown unit '" + std::string(*unit_text) +
-                                        "' for --unit: use m, cm, mm, in, ft or ft-in");
+            return usage_error(err,
+                               "unknown unit '" + std::string(*unit_text) +
+                                   "' for --unit: use m, cm, mm, in, ft or ft-in",
+                               is_bench_mode(mode) ? bench_usage_line : usage_line);
         }
         options.unit = *unit;
     }
@@ -497,6 +538,9 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
     }
     if (mode == "--batch") {
         return run_batch(in, out, err, options);
+    }
+    if (is_bench_mode(mode)) {
+        return run_bench(mode, positional, options.unit, out, err);
     }
     if (positional.size() == 3 && options.velocity_factor) {
         return usage_error(err, "give either a CABLE or --vf, not both");

@@ -24,7 +24,9 @@ bool is_digit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-std::string_view field_noun(error_field field) {
+} // namespace
+
+std::string_view field_noun(error_field field) noexcept {
     switch (field) {
     case error_field::frequency:
         return "The frequency";
@@ -32,11 +34,19 @@ std::string_view field_noun(error_field field) {
         return "The number of quarter waves";
     case error_field::coax_length:
         return "The RI-DI length";
+    case error_field::length:
+        return "The length";
+    case error_field::measured_frequency:
+        return "The measured frequency";
+    case error_field::target_frequency:
+        return "The target frequency";
     case error_field::none:
         break;
     }
     return "The number";
 }
+
+namespace {
 
 std::string_view field_example(error_field field) {
     switch (field) {
@@ -44,6 +54,12 @@ std::string_view field_example(error_field field) {
         return "enter the centre frequency in MHz, for example 435.850";
     case error_field::quarter_waves:
         return "enter how many quarter waves, for example 1 or 2.5";
+    case error_field::length:
+        return "enter the length as measured, in metres or in the unit given with --unit";
+    case error_field::measured_frequency:
+        return "enter the frequency in MHz at which the stub resonates now, for example 99.3";
+    case error_field::target_frequency:
+        return "enter the frequency in MHz the stub should resonate at, for example 100";
     case error_field::coax_length:
     case error_field::none:
         break;

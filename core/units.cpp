@@ -4,10 +4,12 @@
 
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
+#include "ridi/utf.hpp"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 
 namespace ridi {
 namespace {
@@ -101,6 +103,186 @@ std::string feet_and_inches(uint128 sixteenths) {
     return text;
 }
 
+// A length in `steps` counted in `count`, with its sign: "-" only on a count other than 0.
+std::string text_of_count(uint128 count, bool negative, const unit_steps& steps) {
+    std::string text = negative && count != 0 ? "-" : "";
+    if (steps.decimals == 0) {
+        return text + feet_and_inches(count);
+    }
+    std::string digits = decimal_digits(count);
+    const auto decimals = static_cast<std::size_t>(steps.decimals);
+    if (digits.size() <= decimals) {
+        digits.insert(0, decimals + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - decimals, 1, '.');
+    return text + digits;
+}
+
+// Sixteenths of an inch in an inch, for lengths held in inches.
+constexpr unit_steps sixteenths_per_inch{"ft-in", 16, 1, 0, 1.0 / 12};
+
+// How many steps of `unit` make one of its own measure (metres, ..., inches for feet and
+// inches): 10^decimals, or 16 sixteenths to the inch.
+std::uint64_t steps_per_unit(const unit_steps& unit) {
+    if (unit.decimals == 0) {
+        return sixteenths_per_inch.numerator;
+    }
+    std::uint64_t steps = 1;
+    for (int i = 0; i < unit.decimals; ++i) {
+        steps *= 10;
+    }
+    return steps;
+}
+
+bool is_ascii_digit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+std::u16string_view trimmed(std::u16string_view text) {
+    while (!text.empty() && (text.front() == u' ' || text.front() == u'\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == u' ' || text.back() == u'\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Where "ft" or "in" (any case) stands in `text`, or npos.
+std::size_t find_word(std::u16string_view text, std::u16string_view word) {
+    for (std::size_t i = 0; i + word.size() <= text.size(); ++i) {
+        bool same = true;
+        for (std::size_t k = 0; k < word.size() && same; ++k) {
+            const char16_t c = text[i + k];
+            same = (c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c) == word[k];
+        }
+        if (same) {
+            return i;
+        }
+    }
+    return std::u16string_view::npos;
+}
+
+// Feet and inches as read_length reads them, in inches.
+class feet_inches_reader {
+public:
+    feet_inches_reader(std::u16string_view text, error_field field) : text_(text), field_(field) {}
+
+    double read() const {
+        std::u16string_view rest = trimmed(text_);
+        if (rest.empty()) {
+            throw calc_error(error_kind::not_a_number, field_,
+                             std::string(field_noun(field_)) + " is empty: " + std::string(forms) +
+                                 ".");
+        }
+        double feet = 0.0;
+        double inches = 0.0;
+        bool first_part = true;
+        std::size_t mark = rest.find(u'\'');
+        std::size_t mark_size = 1;
+        const std::size_t ft = find_word(rest, u"ft");
+        if (mark != std::u16string_view::npos && ft != std::u16string_view::npos) {
+            fail_form();
+        }
+        if (mark == std::u16string_view::npos) {
+            mark = ft;
+            mark_size = 2;
+        }
+        if (mark != std::u16string_view::npos) {
+            feet = read_part(rest.substr(0, mark), first_part);
+            first_part = false;
+            rest = trimmed(rest.substr(mark + mark_size));
+        }
+        if (!rest.empty()) {
+            if (rest.back() == u'"') {
+                rest.remove_suffix(1);
+            } else if (rest.size() >= 2 && find_word(rest.substr(rest.size() - 2), u"in") == 0) {
+                rest.remove_suffix(2);
+            } else {
+                fail_form();
+            }
+            inches = read_inches(trimmed(rest), first_part);
+        }
+        const double length = feet * 12 + inches;
+        if (!std::isfinite(length)) {
+            throw calc_error(error_kind::overflow, field_,
+                             std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
+                                 " is too large for a number: " + std::string(forms) + ".");
+        }
+        return length;
+    }
+
+private:
+    static constexpr std::string_view forms =
+        "write feet and inches as 12'3.5\" or 12ft 3.5in, or one part alone (12', 3.5in)";
+
+    [[noreturn]] void fail_form() const {
+        throw calc_error(error_kind::not_a_number, field_,
+                         std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
+                             " is not in feet and inches: " + std::string(forms) + ".");
+    }
+
+    // Feet, or inches as a decimal: a number, signed only when it comes first.
+    double read_part(std::u16string_view part, bool first_part) const {
+        part = trimmed(part);
+        if (part.empty() || (!first_part && (part.front() == u'-' || part.front() == u'+'))) {
+            fail_form();
+        }
+        try {
+            return read_number(part, field_, {.refuse_too_small = true});
+        } catch (const calc_error& error) {
+            if (error.kind() != error_kind::not_a_number) {
+                // Too large or too small: said of the whole length.
+                throw calc_error(error.kind(), field_,
+                                 std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
+                                     " is too " +
+                                     (error.kind() == error_kind::overflow ? "large" : "small") +
+                                     " for a number: " + std::string(forms) + ".");
+            }
+            fail_form();
+        }
+    }
+
+    // Whole digits, as few as a fraction of an inch has: false for anything else.
+    static bool read_digits(std::u16string_view digits, std::uint64_t& value) {
+        if (digits.empty() || digits.size() > 15) {
+            return false;
+        }
+        value = 0;
+        for (const char16_t c : digits) {
+            if (!is_ascii_digit(c)) {
+                return false;
+            }
+            value = value * 10 + static_cast<std::uint64_t>(c - u'0');
+        }
+        return true;
+    }
+
+    // Inches as a decimal, or as a fraction with or without whole inches before it: "7 3/8".
+    double read_inches(std::u16string_view part, bool first_part) const {
+        const std::size_t slash = part.find(u'/');
+        if (slash == std::u16string_view::npos) {
+            return read_part(part, first_part);
+        }
+        const std::u16string_view before = trimmed(part.substr(0, slash));
+        const std::size_t blank = before.find_last_of(u" \t");
+        std::uint64_t whole = 0;
+        std::uint64_t numerator = 0;
+        std::uint64_t denominator = 0;
+        const bool has_whole = blank != std::u16string_view::npos;
+        if ((has_whole && !read_digits(trimmed(before.substr(0, blank)), whole)) ||
+            !read_digits(has_whole ? before.substr(blank + 1) : before, numerator) ||
+            !read_digits(trimmed(part.substr(slash + 1)), denominator) || denominator == 0) {
+            fail_form();
+        }
+        return static_cast<double>(whole) +
+               static_cast<double>(numerator) / static_cast<double>(denominator);
+    }
+
+    std::u16string_view text_;
+    error_field field_;
+};
+
 } // namespace
 
 std::optional<length_unit> length_unit_from_name(std::string_view name) noexcept {
@@ -129,17 +311,49 @@ std::string format_length(double metres, length_unit unit) {
         return unit == length_unit::feet_inches ? format_fixed(in_unit, 0) + " ft 0 in"
                                                 : format_fixed(in_unit, steps.decimals);
     }
-    std::string text = metres < 0 && count != 0 ? "-" : "";
+    return text_of_count(count, metres < 0, steps);
+}
+
+std::string_view length_unit_name(length_unit unit) noexcept {
+    return steps_of(unit).name;
+}
+
+double read_length(std::u16string_view text, length_unit unit, error_field field) {
     if (unit == length_unit::feet_inches) {
-        return text + feet_and_inches(count);
+        return feet_inches_reader(text, field).read();
     }
-    std::string digits = decimal_digits(count);
-    const auto decimals = static_cast<std::size_t>(steps.decimals);
-    if (digits.size() <= decimals) {
-        digits.insert(0, decimals + 1 - digits.size(), '0');
+    return number_from_text(text, field, {.refuse_too_small = true});
+}
+
+std::string format_in_unit(double length, length_unit unit) {
+    if (unit != length_unit::feet_inches) {
+        return format_fixed(length, steps_of(unit).decimals);
     }
-    digits.insert(digits.size() - decimals, 1, '.');
-    return text + digits;
+    uint128 count = 0;
+    if (!count_steps(std::fabs(length), sixteenths_per_inch, count)) {
+        // Beyond 2^106 inches a double holds no fraction of an inch.
+        return format_fixed(length / 12, 0) + " ft 0 in";
+    }
+    return text_of_count(count, length < 0, sixteenths_per_inch);
+}
+
+double smallest_shown(length_unit unit) noexcept {
+    return 1.0 / static_cast<double>(steps_per_unit(steps_of(unit)));
+}
+
+double metres_from_unit(double length, length_unit unit) noexcept {
+    // A step is denominator / numerator metres, and steps_per_unit steps make the unit: in
+    // lowest terms 1/1, 1/100, 1/1000, 127/5000 or 381/1250 metres.
+    const unit_steps& steps = steps_of(unit);
+    std::uint64_t numerator = steps_per_unit(steps) * steps.denominator;
+    std::uint64_t denominator = steps.numerator;
+    const std::uint64_t common = std::gcd(numerator, denominator);
+    numerator /= common;
+    denominator /= common;
+    if (numerator == 1) {
+        return length / static_cast<double>(denominator); // exact for metres, else one rounding
+    }
+    return length * static_cast<double>(numerator) / static_cast<double>(denominator);
 }
 
 } // namespace ridi

@@ -4,8 +4,9 @@
 //
 // Checks: output line N answers input line N (a last line without a line break counts; a UTF-8
 // byte order mark at the start and one CR before a line break are no part of a line): an
-// empty line gives an empty line, a line starting with "#" gives itself, any other line
-// LENGTH<TAB>CORRECTED as shown in the window or error<TAB> and a one-line message. The exit
+// empty line gives an empty line, a line starting with "#" gives itself, a measure line a
+// velocity factor and any other line (trim lines too) two lengths, each of the form 0.000, or
+// error<TAB> and a one-line message. The exit
 // status is 0 exactly when no line is an error; standard error holds only one-line warnings.
 #include "fuzz_check.hpp"
 
@@ -54,6 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             any_error = true;
             check(ridi::fuzz::is_message(line.substr(6)),
                   "an error line's message is not one line");
+            continue;
+        }
+        if (line_in.substr(0, line_in.find('\t')) == "measure") {
+            check(ridi::fuzz::is_caption(line), "a velocity factor is not of the form 0.000");
             continue;
         }
         const std::size_t tab = line.find('\t');

@@ -24,14 +24,20 @@ enum class error_kind {
     division_by_zero,
     // The length has no defined value: an infinite quotient times a count of 0.
     invalid_operation,
+    // A number that the quantity cannot be, or a result that cannot be so: a length or
+    // frequency of 0 or below at the bench, a velocity factor above 1, a stub already too short.
+    out_of_range,
 };
 
 // The text a failure concerns, when one text is to blame.
 enum class error_field {
     none,
-    frequency,     // freq_txt
-    quarter_waves, // qtr_num_txt
-    coax_length,   // the caption of coax_length_lbl, read back
+    frequency,          // freq_txt
+    quarter_waves,      // qtr_num_txt
+    coax_length,        // the caption of coax_length_lbl, read back
+    length,             // a measured length at the bench (ridi-calc --measure, --trim)
+    measured_frequency, // the frequency a stub resonates at now (--trim)
+    target_frequency,   // the frequency it should resonate at (--trim)
 };
 
 class calc_error : public std::runtime_error {

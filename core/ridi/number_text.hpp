@@ -22,6 +22,9 @@ struct number_options {
     bool refuse_too_small = false;
 };
 
+// How messages name a field: "The frequency", "The number of quarter waves", ...
+std::string_view field_noun(error_field field) noexcept;
+
 // Number from text by the whole grammar. Accepts optional blanks (space, tab) around an
 // optional sign, digits with an optional decimal point and fraction ("5", "5.", ".5",
 // "435.850"), and an optional exponent ("e" or "E", optional sign, digits). Anything else throws

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ridi_calc.hpp"
+#include "run_tool.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +10,8 @@
 
 namespace {
 
-struct outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-outcome run(std::vector<std::string_view> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = ridi::cli::run(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using ridi::test::outcome;
+using ridi::test::run;
 
 TEST(Single, PrintsBothResultsWithCaptions) {
     const outcome result = run({"435.850", "1", "RG-58"});

@@ -112,4 +112,95 @@ TEST(Units, NamesAndCaptions) {
     }
 }
 
+TEST(Units, LengthsTypedAtTheBench) {
+    const struct {
+        const char16_t* text;
+        length_unit unit;
+        double length; // in the unit, inches for feet and inches
+        const char* why;
+    } rows[] = {
+        {u"0.36", length_unit::metres, 0.36, "a number in metres"},
+        {u" 34.5 ", length_unit::centimetres, 34.5, "blanks around a number"},
+        {u"12'3.5\"", length_unit::feet_inches, 147.5, "feet and inches with marks"},
+        {u"12ft 3.5in", length_unit::feet_inches, 147.5, "feet and inches in words"},
+        {u"12 ft 3.5 in", length_unit::feet_inches, 147.5, "blanks before the words"},
+        {u"12' 3.5in", length_unit::feet_inches, 147.5, "a mark and a word"},
+        {u"12FT3.5IN", length_unit::feet_inches, 147.5, "no blanks, capitals"},
+        {u"12'", length_unit::feet_inches, 144, "feet alone"},
+        {u"3.5\"", length_unit::feet_inches, 3.5, "inches alone"},
+        {u"1.5ft", length_unit::feet_inches, 18, "decimal feet"},
+        {u"1 ft 7 1/2 in", length_unit::feet_inches, 19.5, "as the tool writes a length"},
+        {u"0 ft 0 3/8 in", length_unit::feet_inches, 0.375, "a fraction with 0 inches"},
+        {u"7/16\"", length_unit::feet_inches, 0.4375, "a fraction alone"},
+        {u"1' 15\"", length_unit::feet_inches, 27, "more than 11 inches are still inches"},
+        {u"-1'", length_unit::feet_inches, -12, "a sign on the first part is read"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ridi::read_length(row.text, row.unit, ridi::error_field::length), row.length)
+            << row.why;
+    }
+}
+
+TEST(Units, FeetAndInchesInAnotherFormAreAnError) {
+    const std::string forms = "write feet and inches as 12'3.5\" or 12ft 3.5in, or one part "
+                              "alone (12', 3.5in).";
+    const struct {
+        const char16_t* text;
+        const char* message;
+        const char* why;
+    } rows[] = {
+        {u"12", "The length \"12\" is not in feet and inches: ", "feet or inches?"},
+        {u"12'3.5", "The length \"12'3.5\" is not in feet and inches: ", "no inch mark"},
+        {u"12' -3\"",
+         "The length \"12' -3\"\" is not in feet and inches: ", "a sign inside the length"},
+        {u"12'3\"4", "The length \"12'3\"4\" is not in feet and inches: ", "after the inches"},
+        {u"3.5 inches", "The length \"3.5 inches\" is not in feet and inches: ", "a long word"},
+        {u"12\u20323\u2033", "The length \"12\u20323\u2033\" is not in feet and inches: ",
+         "prime marks are not the ASCII marks"},
+        {u"12' 3ft", "The length \"12' 3ft\" is not in feet and inches: ", "two feet marks"},
+        {u"'3\"", "The length \"'3\"\" is not in feet and inches: ", "a mark without feet"},
+        {u"1/0\"", "The length \"1/0\"\" is not in feet and inches: ", "a zero denominator"},
+        {u"1.5/2\"",
+         "The length \"1.5/2\"\" is not in feet and inches: ", "a fraction of decimals"},
+        {u"", "The length is empty: ", "nothing"},
+    };
+    for (const auto& row : rows) {
+        try {
+            ridi::read_length(row.text, length_unit::feet_inches, ridi::error_field::length);
+            ADD_FAILURE() << row.why << ": no error";
+        } catch (const ridi::calc_error& error) {
+            EXPECT_EQ(error.kind(), ridi::error_kind::not_a_number) << row.why;
+            EXPECT_EQ(error.field(), ridi::error_field::length) << row.why;
+            EXPECT_EQ(error.what(), row.message + forms) << row.why;
+        }
+    }
+    try {
+        ridi::read_length(u"1e400'", length_unit::feet_inches, ridi::error_field::length);
+        ADD_FAILURE() << "no error";
+    } catch (const ridi::calc_error& error) {
+        EXPECT_EQ(error.kind(), ridi::error_kind::overflow);
+        EXPECT_EQ(error.what(), "The length \"1e400'\" is too large for a number: " + forms);
+    }
+}
+
+TEST(Units, LengthsInTheirOwnUnit) {
+    // To metres by the exact factor: the double nearest the decimal product.
+    const struct {
+        double length;
+        length_unit unit;
+        double metres;
+    } conversions[] = {
+        {0.1, length_unit::metres, 0.1},        {34.5, length_unit::centimetres, 0.345},
+        {512, length_unit::millimetres, 0.512}, {13.5, length_unit::inches, 0.3429},
+        {3.25, length_unit::feet, 0.9906},      {39, length_unit::feet_inches, 0.9906},
+    };
+    for (const auto& row : conversions) {
+        EXPECT_EQ(ridi::metres_from_unit(row.length, row.unit), row.metres) << row.length;
+    }
+    // Inches as feet, inches and sixteenths, halves of a sixteenth away from zero.
+    EXPECT_EQ(ridi::format_in_unit(11.96875, length_unit::feet_inches), "1 ft 0 in");
+    EXPECT_EQ(ridi::format_in_unit(-0.03125, length_unit::feet_inches), "-0 ft 0 1/16 in");
+    EXPECT_EQ(ridi::format_in_unit(0.03124, length_unit::feet_inches), "0 ft 0 in");
+}
+
 } // namespace

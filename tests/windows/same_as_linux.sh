@@ -66,9 +66,10 @@ cat "$batch" | "${windows[@]}" --batch 2>"$work/windows.err" | cat >"$work/windo
 windows_status=${PIPESTATUS[1]}
 compare "batch through pipes" "$linux_status" "$windows_status"
 
-# Small batch inputs that end in unusual ways.
+# Small batch inputs: lines that end in unusual ways, and lines of the bench.
 for text in '' '\n' '\r\n' '100\t1\tRG-58' '100\t1\tRG-58\r' '100\t1\tRG-58\r\r\n' \
-    '100\t1\tRG-58\n\032\n200\t1\tRG-58\n' '\032' '100\t1\tH100\r\n\r\n0\t1\tRG-58\r\n'; do
+    '100\t1\tRG-58\n\032\n200\t1\tRG-58\n' '\032' '100\t1\tH100\r\n\r\n0\t1\tRG-58\r\n' \
+    'measure\t1\t49.62\r\nmeasure\t0.3\t49.62\ntrim\t0.36\t145\t138.2\n'; do
     printf "$text" >"$work/small.tsv"
     same "batch $text" "$work/small.tsv" --batch
 done
@@ -113,6 +114,11 @@ C:\path\|1|RG-58
 %s%n|1|RG-58
 <empty>|<empty>|<empty>
 <empty>|1
+--measure|1|49.62
+--measure|0.3|49.62|--unit|cm
+--measure|1|100
+--trim|0.36|145|138.2
+--trim|1ft 2in|138.2|145|--unit|ft-in
 --cables
 --help
 -h

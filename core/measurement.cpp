@@ -1,0 +1,155 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ridi/measurement.hpp"
+
+#include "ridi/calculation.hpp"
+#include "ridi/error.hpp"
+#include "ridi/number_text.hpp"
+#include "ridi/utf.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ridi {
+namespace {
+
+// A number of the bench, which only a value greater than 0 can be.
+struct bench_number {
+    std::u16string_view text;
+    error_field field;
+    const char* what_to_enter; // after "must be greater than 0: "
+};
+
+double read_positive(const bench_number& number, double value) {
+    if (!(value > 0.0)) {
+        throw calc_error(error_kind::out_of_range, number.field,
+                         std::string(field_noun(number.field)) + " " +
+                             quoted_for_message(number.text) +
+                             " must be greater than 0: " + number.what_to_enter + ".");
+    }
+    return value;
+}
+
+double read_positive_number(const bench_number& number) {
+    return read_positive(number,
+                         number_from_text(number.text, number.field, {.refuse_too_small = true}));
+}
+
+double read_positive_length(const bench_number& number, length_unit unit) {
+    return read_positive(number, read_length(number.text, unit, number.field));
+}
+
+// A length in `unit` as a message shows it: "0.005 m", "1 ft 7 1/2 in".
+std::string with_unit(std::string text, length_unit unit) {
+    if (unit != length_unit::feet_inches) {
+        text += ' ';
+        text += length_unit_name(unit);
+    }
+    return text;
+}
+
+// Where a message says which unit a length was read in.
+std::string read_in(length_unit unit) {
+    return "read in " + std::string(length_unit_name(unit)) + ", see --unit";
+}
+
+// Why a stub `stub` long cannot be trimmed to `needed`, which is longer.
+std::string too_short(double stub, double needed, length_unit unit) {
+    // Lengths of more than 20 digits, beyond any tape, are left out of the message.
+    if (!(needed < 1e20)) {
+        return "The stub is already too short: it resonates above the target frequency, and "
+               "cutting only raises its frequency further: cut a new, longer piece.";
+    }
+    const std::string longer = format_in_unit(needed - stub, unit);
+    const bool shows_zero = read_length(utf8_to_utf16(longer), unit, error_field::none) == 0.0;
+    return "The stub is already " +
+           (shows_zero ? "less than " + with_unit(format_in_unit(smallest_shown(unit), unit), unit)
+                       : with_unit(longer, unit)) +
+           " too short: it resonates above the target frequency, and cutting only raises it. "
+           "For the target it would be " +
+           with_unit(format_in_unit(needed, unit), unit) + ": cut a new piece.";
+}
+
+[[noreturn]] void fail_factor(const std::string& message) {
+    throw calc_error(error_kind::out_of_range, error_field::none, message);
+}
+
+} // namespace
+
+measured_factor measure_velocity_factor(std::u16string_view length, std::u16string_view frequency,
+                                        std::u16string_view quarter_waves, length_unit unit) {
+    const double piece = read_positive_length(
+        {length, error_field::length, "enter the length of the piece as measured"}, unit);
+    const double resonance = read_positive_number(
+        {frequency, error_field::frequency, "enter the frequency in MHz at which it resonates"});
+    const double quarters = read_positive_number(
+        {quarter_waves, error_field::quarter_waves,
+         "enter 1 for the first resonance of a quarter-wave stub, 2 for a half wave"});
+    const double metres = metres_from_unit(piece, unit);
+    const double free_space = free_space_length(resonance, quarters);
+    if (metres == 0.0 && free_space == 0.0) {
+        fail_factor("The velocity factor has no value: the length and the free-space length are "
+                    "both too small for a number. Check the unit of the length (" +
+                    read_in(unit) + ") and the frequency.");
+    }
+    // A free-space length too small for a double makes any length far too long.
+    const double factor = free_space == 0.0 ? HUGE_VAL : metres / free_space;
+    if (factor >= 1e9) {
+        fail_factor("The velocity factor comes out far above 1, which no cable has: check the "
+                    "unit of the length (" +
+                    read_in(unit) + ") and the frequency.");
+    }
+    measured_factor measured;
+    measured.factor = format_fixed(factor, measured_factor_decimals);
+    const double shown = number_from_text(utf8_to_utf16(measured.factor), error_field::none);
+    if (shown > 1.0) {
+        fail_factor("The velocity factor comes out at " + measured.factor +
+                    ", above 1, which no cable has: check the number of quarter waves (2 for a "
+                    "half-wave resonance), the unit of the length (" +
+                    read_in(unit) +
+                    "), and that the frequency is the lowest resonance, not a "
+                    "harmonic.");
+    }
+    if (shown == 0.0) {
+        fail_factor("The velocity factor comes out below 0.0005, far too small for any cable: "
+                    "check the unit of the length (" +
+                    read_in(unit) + ") and the frequency.");
+    }
+    if (shown < 0.5) {
+        measured.warning =
+            "the velocity factor " + measured.factor +
+            " is below 0.5, unusual for coaxial cable: check the length, its unit (" +
+            read_in(unit) + ") and the number of quarter waves";
+    }
+    return measured;
+}
+
+trimmed_stub trim_stub(std::u16string_view length, std::u16string_view measured,
+                       std::u16string_view target, length_unit unit) {
+    const double stub = read_positive_length(
+        {length, error_field::length, "enter the length of the stub as it is now"}, unit);
+    const double now =
+        read_positive_number({measured, error_field::measured_frequency,
+                              "enter the frequency in MHz at which the stub resonates now"});
+    const double wanted =
+        read_positive_number({target, error_field::target_frequency,
+                              "enter the frequency in MHz the stub should resonate at"});
+    // A stub resonates at a frequency inversely proportional to its length, whatever its
+    // velocity factor and number of quarter waves. The product first, exact for most lengths
+    // and frequencies as typed; the ratio first where the product is too large.
+    const double product = stub * now;
+    const double length_for_target =
+        std::isfinite(product) ? product / wanted : stub * (now / wanted);
+    if (wanted < now) {
+        throw calc_error(error_kind::out_of_range, error_field::target_frequency,
+                         too_short(stub, length_for_target, unit));
+    }
+    trimmed_stub trimmed;
+    trimmed.cut_to = format_in_unit(length_for_target, unit);
+    const double shown = read_length(utf8_to_utf16(trimmed.cut_to), unit, error_field::none);
+    // The cut-to length rounds up by at most half a step, which cuts off nothing.
+    trimmed.cut_off = format_in_unit(std::max(stub - shown, 0.0), unit);
+    return trimmed;
+}
+
+} // namespace ridi
