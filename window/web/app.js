@@ -79,13 +79,25 @@
         }
     }
 
-    const core = ridi_module().catch((error) => {
+    const core = ridi_module().then((loaded) => {
+        window_.setAttribute('data-ready', '');
+        return loaded;
+    }, (error) => {
         show_fault(`${document.title} could not start its calculation: ${error}`);
         throw error;
     });
     // A click before the core has loaded is answered as soon as it has.
     calc_cmd.addEventListener('click', () => {
         core.then(calculate);
+    });
+
+    // The access key with Alt, on every platform and browser, as in the desktop window.
+    document.addEventListener('keydown', (event) => {
+        if (event.altKey && !event.ctrlKey && !event.metaKey && !fault.open &&
+            event.key.toLowerCase() === calc_cmd.accessKey) {
+            event.preventDefault();
+            calc_cmd.click();
+        }
     });
 
     // Tab goes round the window's controls, in the document's order, as in the desktop window.

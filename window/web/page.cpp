@@ -10,14 +10,12 @@
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -70,16 +68,26 @@ std::string box_style(const form::control& control, int reading_place) {
     return attribute("style", style.str());
 }
 
-// The places of the controls from the top left, row by row.
+// The control's place when the controls stack in one column: the inputs, the button and the
+// results from the top left, row by row, each caption directly before the control it names.
 int reading_place(const form::control& control) {
-    std::vector<const form::control*> reading;
-    for (const form::control& each : form::controls) {
-        reading.push_back(&each);
+    const form::control* placed = &control;
+    int caption = 0;
+    if (control.kind == form::kind::caption_label) {
+        if (const form::control* named = form::find(control.caption_for)) {
+            placed = named;
+            caption = -1;
+        }
     }
-    std::stable_sort(reading.begin(), reading.end(), [](const auto* a, const auto* b) {
-        return a->box.top != b->box.top ? a->box.top < b->box.top : a->box.left < b->box.left;
-    });
-    return static_cast<int>(std::find(reading.begin(), reading.end(), &control) - reading.begin());
+    int place = 0;
+    for (const form::control& other : form::controls) {
+        const bool before = other.box.top != placed->box.top ? other.box.top < placed->box.top
+                                                             : other.box.left < placed->box.left;
+        if (other.kind != form::kind::caption_label && before) {
+            ++place;
+        }
+    }
+    return 2 * place + 1 + caption;
 }
 
 // The text field a fault in `field` concerns, for the page to return to.
