@@ -7,6 +7,43 @@
 #include <string_view>
 #include <vector>
 
+#if defined(_LIBCPP_VERSION)
+#include <array>
+#include <cerrno>
+#include <streambuf>
+#include <unistd.h>
+
+namespace {
+
+// Standard input for libc++ (ridi-calc.js among others), whose std::cin takes a failed read
+// for the end of the input: here a failed read fails the stream, which ridi-calc reports with
+// status 3, as it does where std::cin reports it.
+class standard_input final : public std::streambuf {
+protected:
+    int_type underflow() override {
+        if (gptr() == egptr()) {
+            ssize_t read = 0;
+            do {
+                read = ::read(STDIN_FILENO, buffer_.data(), buffer_.size());
+            } while (read < 0 && errno == EINTR);
+            if (read < 0) {
+                throw std::ios_base::failure("standard input cannot be read");
+            }
+            if (read == 0) {
+                return traits_type::eof();
+            }
+            setg(buffer_.data(), buffer_.data(), buffer_.data() + read);
+        }
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::array<char, 1 << 16> buffer_{};
+};
+
+} // namespace
+#endif
+
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
 #ifdef SIGPIPE
@@ -14,5 +51,11 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     const std::vector<std::string_view> args(argv + 1, argv + argc);
+#if defined(_LIBCPP_VERSION)
+    standard_input input_buffer;
+    std::istream input(&input_buffer);
+    return ridi::cli::run(args, input, std::cout, std::cerr);
+#else
     return ridi::cli::run(args, std::cin, std::cout, std::cerr);
+#endif
 }
