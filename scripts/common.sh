@@ -35,11 +35,12 @@ ridi_windows_packages=(
 )
 
 # What scripts/web adds: emscripten (its clang and node), the headers the core reads numbers
-# and writes digits with, rsvg-convert for the icons and Chromium to run the tests in; npm
+# and writes digits with, rsvg-convert for the icons, Chromium to run the tests in and unzip to
+# check the zip; npm
 # (for the test driver, playwright-core) comes with some builds of nodejs, so scripts/web
 # installs it only where the command is missing.
 ridi_web_packages=(
-    emscripten nodejs libfast-float-dev libdragonbox-dev librsvg2-bin chromium
+    emscripten nodejs libfast-float-dev libdragonbox-dev librsvg2-bin chromium unzip
 )
 
 # Installs the packages that are not installed yet (apt-get; sudo when not root).

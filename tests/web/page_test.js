@@ -244,6 +244,18 @@ async function keyboard_group(page) {
     equal(await results(), ['0.688', '0.454'], 'keyboard: Space on the button calculates');
 }
 
+async function copy_group(page) {
+    // A click selects the whole result, sign and all, ready for Ctrl+C.
+    await calculate(page, js('-100'), js('1'), js('RG-58'));
+    for (const [id, expected] of [['coax_length_lbl', '-0.750'], ['vf_length_lbl', '-0.495']]) {
+        await page.click(`#${id}`);
+        equal(await page.evaluate(() => String(getSelection())), expected,
+              `copy: a click on ${id} selects all of it`);
+    }
+    equal(await page.evaluate(() => document.getElementById('coax_length_lbl').isContentEditable),
+          false, 'copy: the results cannot be edited');
+}
+
 async function fault_group(page) {
     await calculate(page, js('435.850'), js('1'), js('RG-58'));
     await set_field(page, 'freq_txt', js('0'));
@@ -391,6 +403,7 @@ async function offline_group(browser, dir) {
         await texts_group(await open(context, url));
         await calculation_group(await open(context, url), calculations, 'calculation');
         await keyboard_group(await open(context, url));
+        await copy_group(await open(context, url));
         await fault_group(await open(context, url));
         await bad_input_group(await open(context, url));
         await context.close();

@@ -56,10 +56,10 @@
         });
     }
 
-    // The three input texts go to the core as UTF-16 code units, exactly as typed (a lone
-    // surrogate included); the two captions and any fault come back.
-    function calculate(core) {
-        const texts = [freq_txt.value, qtr_num_txt.value, cable_combo.value];
+    // The binding: the three input texts go to the core as UTF-16 code units, exactly as typed
+    // (a lone surrogate included); the two captions and whether it succeeded, or the fault's
+    // message, come back.
+    function run_core(core, texts, comma) {
         const units = texts.reduce((sum, text) => sum + text.length, 0);
         let at = core._ridi_input(units) >>> 1;
         const memory = core.HEAPU16; // after the call: the memory may have grown
@@ -69,13 +69,24 @@
             }
         }
         const succeeded = core._ridi_calculate(texts[0].length, texts[1].length, texts[2].length,
-                                               decimal_comma ? 1 : 0);
-        coax_length_lbl.value = core.UTF8ToString(core._ridi_coax_length());
-        vf_length_lbl.value = core.UTF8ToString(core._ridi_vf_length());
-        if (succeeded) {
+                                               comma ? 1 : 0) !== 0;
+        return {
+            succeeded,
+            coax_length: core.UTF8ToString(core._ridi_coax_length()),
+            vf_length: core.UTF8ToString(core._ridi_vf_length()),
+            message: succeeded ? '' : core.UTF8ToString(core._ridi_fault_message()),
+        };
+    }
+
+    function calculate(core) {
+        const result = run_core(core, [freq_txt.value, qtr_num_txt.value, cable_combo.value],
+                                decimal_comma);
+        coax_length_lbl.value = result.coax_length;
+        vf_length_lbl.value = result.vf_length;
+        if (result.succeeded) {
             announce();
         } else {
-            show_fault(core.UTF8ToString(core._ridi_fault_message()));
+            show_fault(result.message);
         }
     }
 
@@ -86,10 +97,30 @@
         show_fault(`${document.title} could not start its calculation: ${error}`);
         throw error;
     });
+    // For the benchmarks: the binding on its own, and the core once loaded.
+    window.ridi_binding = {core, run_core};
+
     // A click before the core has loaded is answered as soon as it has.
     calc_cmd.addEventListener('click', () => {
         core.then(calculate);
     });
+
+    // A click selects a whole result, and copying a result copies its text alone.
+    for (const result of [coax_length_lbl, vf_length_lbl]) {
+        result.addEventListener('click', () => {
+            if (result.firstChild) {
+                getSelection().setBaseAndExtent(result.firstChild, 0, result.firstChild,
+                                                result.firstChild.length);
+            }
+        });
+        result.addEventListener('copy', (event) => {
+            const selected = String(getSelection()).trim();
+            if (result.value !== '' && result.value.includes(selected)) {
+                event.clipboardData.setData('text/plain', selected || result.value);
+                event.preventDefault();
+            }
+        });
+    }
 
     // The access key with Alt, on every platform and browser, as in the desktop window.
     document.addEventListener('keydown', (event) => {

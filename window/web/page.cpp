@@ -197,6 +197,9 @@ void write_page(std::ostream& out) {
         << "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
         << "<link rel=\"apple-touch-icon\" href=\"icon-192.png\">\n"
         << "<link rel=\"stylesheet\" href=\"style.css\">\n"
+        // The calculation is fetched beside the scripts, not after them.
+        << "<link rel=\"preload\" href=\"ridi_core.wasm\" as=\"fetch\" type=\"application/wasm\""
+        << " crossorigin=\"anonymous\">\n"
         << "<script src=\"ridi_core.js\" defer></script>\n"
         << "<script src=\"app.js\" defer></script>\n</head>\n<body>\n"
         << "<main class=\"window\" id=\"coax_frm\"" << attribute("aria-label", form::title)
