@@ -12,13 +12,15 @@
 #include <cerrno>
 #include <streambuf>
 #include <unistd.h>
+#endif
 
 namespace {
 
+#if defined(_LIBCPP_VERSION)
 // Standard input for libc++ (ridi-calc.js among others), whose std::cin takes a failed read
 // for the end of the input: here a failed read fails the stream, which ridi-calc reports with
 // status 3, as it does where std::cin reports it.
-class standard_input final : public std::streambuf {
+class standard_input_buffer final : public std::streambuf {
 protected:
     int_type underflow() override {
         if (gptr() == egptr()) {
@@ -41,8 +43,18 @@ private:
     std::array<char, 1 << 16> buffer_{};
 };
 
-} // namespace
+std::istream& standard_input() {
+    static standard_input_buffer buffer;
+    static std::istream input(&buffer);
+    return input;
+}
+#else
+std::istream& standard_input() {
+    return std::cin;
+}
 #endif
+
+} // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -51,11 +63,5 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-#if defined(_LIBCPP_VERSION)
-    standard_input input_buffer;
-    std::istream input(&input_buffer);
-    return ridi::cli::run(args, input, std::cout, std::cerr);
-#else
-    return ridi::cli::run(args, std::cin, std::cout, std::cerr);
-#endif
+    return ridi::cli::run(args, standard_input(), std::cout, std::cerr);
 }

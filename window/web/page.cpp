@@ -10,7 +10,7 @@
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 
-#include <cstdio>
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -261,8 +261,13 @@ int main(int argc, char** argv) {
         std::cerr << "usage: ridi_page SITE_DIR\n";
         return 2;
     }
-    const std::string site = argv[1];
-    const bool written = write_file(site + "/index.html", write_page) &&
-                         write_file(site + "/manifest.webmanifest", write_manifest);
-    return written ? 0 : 1;
+    try {
+        const std::string site = argv[1];
+        const bool written = write_file(site + "/index.html", write_page) &&
+                             write_file(site + "/manifest.webmanifest", write_manifest);
+        return written ? 0 : 1;
+    } catch (const std::exception& error) {
+        std::cerr << "ridi_page: " << error.what() << "\n";
+        return 1;
+    }
 }
