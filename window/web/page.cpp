@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the web page's window, index.html, and the web app manifest from the window's
-// description, at build time:
-//   ridi_page SITE_DIR
-// Every text, box, the tab order, the access key and the cable list come from ridi_form.
+// Writes the web page, index.html, and the web app manifest from the window's description, at
+// build time:
+//   ridi_page SITE_DIR STYLE_SHEET SCRIPT...
+// Every text, box, the tab order, the access key and the cable list come from ridi_form. The
+// style sheet and the scripts (the core's loader, then the page's own) go inside the page, so
+// that it comes in one request beside the core's WebAssembly.
 #include "ridi/error.hpp"
 #include "ridi/form.hpp"
 #include "ridi/form_layout.hpp"
@@ -16,6 +18,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -179,7 +182,13 @@ std::string colour(const form::colour& c) {
            std::to_string(c.blue) + ")";
 }
 
-void write_page(std::ostream& out) {
+// The files that go inside the page.
+struct page_parts {
+    std::string style;
+    std::vector<std::string> scripts;
+};
+
+void write_page(std::ostream& out, const page_parts& parts) {
     const std::string title = escaped(form::title);
     const form::pixel_size client = form::client_pixels(form::standard_pixels_per_inch);
     const form::font& result = form::result_font;
@@ -196,12 +205,11 @@ void write_page(std::ostream& out) {
         << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         << "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
         << "<link rel=\"apple-touch-icon\" href=\"icon-192.png\">\n"
-        << "<link rel=\"stylesheet\" href=\"style.css\">\n"
-        // The calculation is fetched beside the scripts, not after them.
+        // The calculation is fetched while the page is read, not after its scripts.
         << "<link rel=\"preload\" href=\"ridi_core.wasm\" as=\"fetch\" type=\"application/wasm\""
         << " crossorigin=\"anonymous\">\n"
-        << "<script src=\"ridi_core.js\" defer></script>\n"
-        << "<script src=\"app.js\" defer></script>\n</head>\n<body>\n"
+        << "<style>\n"
+        << parts.style << "</style>\n</head>\n<body>\n"
         << "<main class=\"window\" id=\"coax_frm\"" << attribute("aria-label", form::title)
         << attribute("data-version", ridi::version) << attribute("style", window_style.str())
         << ">\n";
@@ -220,7 +228,11 @@ void write_page(std::ostream& out) {
         << "</dialog>\n"
         << "<noscript><p class=\"noscript\">" << title
         << " calculates with JavaScript and WebAssembly: turn JavaScript on for this page."
-        << "</p></noscript>\n</body>\n</html>\n";
+        << "</p></noscript>\n";
+    for (const std::string& script : parts.scripts) {
+        out << "<script>\n" << script << "</script>\n";
+    }
+    out << "</body>\n</html>\n";
 }
 
 void write_manifest(std::ostream& out) {
@@ -243,7 +255,7 @@ void write_manifest(std::ostream& out) {
         << "}\n";
 }
 
-bool write_file(const std::string& path, void (*write)(std::ostream&)) {
+template <class Write> bool write_file(const std::string& path, Write write) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     write(file);
     file.close();
@@ -254,16 +266,51 @@ bool write_file(const std::string& path, void (*write)(std::ostream&)) {
     return true;
 }
 
+// A file's text to go inside the page, which must not end its element early.
+bool read_part(const std::string& path, std::string_view element, std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    if (!file || !contents) {
+        std::cerr << "ridi_page: cannot read " << path << "\n";
+        return false;
+    }
+    text = contents.str();
+    std::string lower = text;
+    for (char& c : lower) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    if (lower.find("</" + std::string(element)) != std::string::npos) {
+        std::cerr << "ridi_page: " << path << " holds \"</" << element
+                  << "\", which would end it inside the page\n";
+        return false;
+    }
+    if (!text.empty() && text.back() != '\n') {
+        text += '\n';
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: ridi_page SITE_DIR\n";
+    if (argc < 3) {
+        std::cerr << "usage: ridi_page SITE_DIR STYLE_SHEET SCRIPT...\n";
         return 2;
     }
     try {
         const std::string site = argv[1];
-        const bool written = write_file(site + "/index.html", write_page) &&
+        page_parts parts;
+        if (!read_part(argv[2], "style", parts.style)) {
+            return 1;
+        }
+        for (int i = 3; i < argc; ++i) {
+            if (!read_part(argv[i], "script", parts.scripts.emplace_back())) {
+                return 1;
+            }
+        }
+        const bool written = write_file(site + "/index.html",
+                                        [&parts](std::ostream& out) { write_page(out, parts); }) &&
                              write_file(site + "/manifest.webmanifest", write_manifest);
         return written ? 0 : 1;
     } catch (const std::exception& error) {
