@@ -254,6 +254,15 @@ async function copy_group(page) {
     }
     equal(await page.evaluate(() => document.getElementById('coax_length_lbl').isContentEditable),
           false, 'copy: the results cannot be edited');
+    // The screen reader's announcement of a new result, each with its caption; again for the
+    // same result.
+    const announced = () => page.waitForFunction(
+        () => document.getElementById('announcer').textContent !== '').then(
+        () => page.evaluate(() => document.getElementById('announcer').textContent));
+    const expected = 'RI-DI Length (Metres) -0.750, V/F Corrected (Metres) -0.495';
+    equal(await announced(), expected, 'screen reader: a new result is announced with its captions');
+    await page.click('#calc_cmd');
+    equal(await announced(), expected, 'screen reader: the same result is announced again');
 }
 
 async function fault_group(page) {
@@ -356,6 +365,20 @@ async function offline_group(browser, dir) {
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
     const caches_before = await page.evaluate(() => caches.keys());
     equal(caches_before.length, 1, 'offline: one cache after the first visit');
+    const kept = await page.evaluate(async () => {
+        const cache = await caches.open((await caches.keys())[0]);
+        return (await cache.keys()).map((request) => new URL(request.url).pathname).sort();
+    });
+    // The worker's own script the browser keeps with its registration.
+    equal(kept, ['/', ...fs.readdirSync(copy).filter((name) => name !== 'sw.js')
+                              .map((name) => `/${name}`)].sort(),
+          'offline: the cache holds every file of the site');
+    // Chromium's own test of an installable web app: manifest, icons, service worker (a test
+    // profile is never one to install into, which it reports too).
+    const session = await context.newCDPSession(page);
+    const {installabilityErrors: errors} = await session.send('Page.getInstallabilityErrors');
+    equal(errors.filter((error) => error.errorId !== 'in-incognito'), [],
+          'offline: installable to the home screen');
     await context.setOffline(true);
     await page.reload();
     await page.waitForSelector('#coax_frm[data-ready]');
