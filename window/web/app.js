@@ -94,7 +94,11 @@
         window_.setAttribute('data-ready', '');
         return loaded;
     }, (error) => {
-        show_fault(`${document.title} could not start its calculation: ${error}`);
+        const where = location.protocol === 'file:'
+            ? ' Open the page from a web server, not as a file (scripts/web --serve).'
+            : '';
+        show_fault(`${document.title} could not load its calculation, ridi_core.wasm: ${error}.${
+            where}`);
         throw error;
     });
     // For the benchmarks: the binding on its own, and the core once loaded.
@@ -102,7 +106,14 @@
 
     // A click before the core has loaded is answered as soon as it has.
     calc_cmd.addEventListener('click', () => {
-        core.then(calculate);
+        core.then((loaded) => {
+            try {
+                calculate(loaded);
+            } catch (error) {
+                // Only a failure of the WebAssembly engine itself, such as no memory left.
+                show_fault(`${document.title} could not calculate: ${error}`);
+            }
+        }, () => {});
     });
 
     // A click selects a whole result, and copying a result copies its text alone.
