@@ -11,7 +11,6 @@
 'use strict';
 
 const fs = require('fs');
-const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const {chromium} = require(path.join(__dirname, '../tests/web/node_modules/playwright-core'));
@@ -65,7 +64,6 @@ function first_result_probe() {
     site_size();
     const server = await serve(site);
     const url = `http://localhost:${server.address().port}/`;
-    const user_data = fs.mkdtempSync(path.join(os.tmpdir(), 'ridi-bench-'));
     const browser = await chromium.launch({
         executablePath: '/usr/bin/chromium', headless: true,
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -148,7 +146,6 @@ function first_result_probe() {
         await browser.close();
         server.closeAllConnections();
         server.close();
-        fs.rmSync(user_data, {recursive: true, force: true});
     }
 })().catch((error) => {
     console.error(error);

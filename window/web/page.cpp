@@ -24,6 +24,10 @@ namespace {
 
 namespace form = ridi::form;
 
+// The colour of the browser's bar around the page and of an installed app's splash screen: the
+// grey of the window's frame.
+constexpr std::string_view frame_colour = "#c0c0c0";
+
 // Text for HTML content and for attribute values in double quotes.
 std::string escaped(std::string_view text) {
     std::string out;
@@ -200,7 +204,7 @@ void write_page(std::ostream& out, const page_parts& parts) {
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"color-scheme\" content=\"light dark\">\n"
-        << "<meta name=\"theme-color\" content=\"#c0c0c0\">\n"
+        << "<meta name=\"theme-color\"" << attribute("content", frame_colour) << ">\n"
         << "<title>" << title << "</title>\n"
         << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         << "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
@@ -245,8 +249,8 @@ void write_manifest(std::ostream& out) {
         << "  \"start_url\": \"./\",\n"
         << "  \"scope\": \"./\",\n"
         << "  \"display\": \"standalone\",\n"
-        << "  \"background_color\": \"#c0c0c0\",\n"
-        << "  \"theme_color\": \"#c0c0c0\",\n"
+        << "  \"background_color\": \"" << frame_colour << "\",\n"
+        << "  \"theme_color\": \"" << frame_colour << "\",\n"
         << "  \"icons\": [\n"
         << "    {\"src\": \"icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
         << "    {\"src\": \"icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
