@@ -261,6 +261,29 @@ async function copy_group(page) {
     equal(await announced(), expected, 'screen reader: the same result is announced again');
 }
 
+async function binding_group(page) {
+    // The fault's kind and field through the binding, as ridi::error_kind and
+    // ridi::error_field number them: [reason, inputs, kind, field].
+    const [not_a_number, overflow, division_by_zero, invalid_operation] = [0, 1, 3, 4];
+    const [none, frequency, quarter_waves] = [0, 1, 2];
+    const rows = [
+        ['a result: no fault', ['435.850', '1', 'RG-58'], -1, none],
+        ['a frequency of 0', ['0', '1', 'RG-58'], division_by_zero, frequency],
+        ['a count with no number', ['1', 'x', 'RG-58'], not_a_number, quarter_waves],
+        ['a frequency too large', ['1e400', '1', 'RG-58'], overflow, frequency],
+        ['a length too large', ['1e-300', '1e10', 'RG-58'], overflow, none],
+        ['infinity times 0', ['1e-310', '0', 'RG-58'], invalid_operation, none],
+    ];
+    for (const [reason, inputs, kind, field] of rows) {
+        const got = await page.evaluate(async (texts) => {
+            const {core, run_core} = window.ridi_binding;
+            const result = run_core(await core, texts, false);
+            return [result.fault_kind, result.fault_field];
+        }, inputs);
+        equal(got, [kind, field], `binding: ${reason}: the fault's kind and field`);
+    }
+}
+
 async function fault_group(page) {
     await calculate(page, js('435.850'), js('1'), js('RG-58'));
     await set_field(page, 'freq_txt', js('0'));
@@ -420,6 +443,7 @@ async function offline_group(browser, dir) {
         await calculation_group(await open(context, url), calculations, 'calculation');
         await keyboard_group(await open(context, url));
         await copy_group(await open(context, url));
+        await binding_group(await open(context, url));
         await fault_group(await open(context, url));
         await bad_input_group(await open(context, url));
         await context.close();

@@ -75,6 +75,8 @@
             coax_length: core.UTF8ToString(core._ridi_coax_length()),
             vf_length: core.UTF8ToString(core._ridi_vf_length()),
             message: succeeded ? '' : core.UTF8ToString(core._ridi_fault_message()),
+            fault_kind: core._ridi_fault_kind(),
+            fault_field: core._ridi_fault_field(),
         };
     }
 

@@ -6,7 +6,6 @@
 // Every text, box, the tab order, the access key and the cable list come from ridi_form. The
 // style sheet and the scripts (the core's loader, then the page's own) go inside the page, so
 // that it comes in one request beside the core's WebAssembly.
-#include "ridi/error.hpp"
 #include "ridi/form.hpp"
 #include "ridi/form_layout.hpp"
 #include "ridi/utf.hpp"
@@ -97,17 +96,6 @@ int reading_place(const form::control& control) {
     return 2 * place + 1 + caption;
 }
 
-// The text field a fault in `field` concerns, for the page to return to.
-int fault_field_of(std::string_view name) {
-    if (name == "freq_txt") {
-        return static_cast<int>(ridi::error_field::frequency);
-    }
-    if (name == "qtr_num_txt") {
-        return static_cast<int>(ridi::error_field::quarter_waves);
-    }
-    return -1;
-}
-
 // A caption with its access key's letter marked, the "&" left out.
 std::string marked_caption(std::u16string_view caption) {
     const std::u16string shown = form::shown_caption(caption);
@@ -147,7 +135,6 @@ void write_control(std::ostream& out, const form::control& control) {
     case form::kind::text_field:
         out << "<input class=\"field\" type=\"text\" inputmode=\"decimal\"" << id
             << attribute("value", control.text) << tooltip
-            << attribute("data-fault-field", std::to_string(fault_field_of(control.name)))
             << " autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\"" << style
             << ">\n";
         return;
