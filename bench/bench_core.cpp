@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <cstdint>
 #include <sstream>
 #include <string>
 
@@ -32,6 +34,26 @@ void number_from_text_plain(benchmark::State& state) {
     }
 }
 BENCHMARK(number_from_text_plain);
+
+// The general number reader, past the quick route: exponents, signs, blanks, long digits,
+// subnormals and numbers beyond the double range.
+void read_number_general(benchmark::State& state) {
+    static constexpr std::array<std::u16string_view, 8> texts{u"2.5e1",
+                                                              u"-100",
+                                                              u" 435.850 ",
+                                                              u"1.2345678901234567890123",
+                                                              u"4.9e-324",
+                                                              u"1e-400",
+                                                              u"0.000000000000000000000000001e-5",
+                                                              u"7.1E+2"};
+    for (auto _ : state) {
+        for (const std::u16string_view text : texts) {
+            benchmark::DoNotOptimize(ridi::read_number(text, ridi::error_field::frequency));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(texts.size()));
+}
+BENCHMARK(read_number_general);
 
 void text_from_number_caption(benchmark::State& state) {
     double length = 300 / 435.85 * (1 / 4.0);

@@ -54,7 +54,8 @@ const std::vector<packed_cable>& packed_catalogue() {
                 name += static_cast<char>(unit);
             }
             if (name.size() <= longest_packed_name &&
-                std::ranges::all_of(entry.name, [](char16_t unit) { return unit < 0x80; })) {
+                std::all_of(entry.name.begin(), entry.name.end(),
+                            [](char16_t unit) { return unit < 0x80; })) {
                 packed_names.push_back({packed(name), entry.velocity_factor});
             }
         }

@@ -15,7 +15,8 @@ check_pie_supported()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
 add_library(ridi_hardening INTERFACE)
-if(RIDI_SANITIZE)
+if(RIDI_SANITIZE OR EMSCRIPTEN)
+    # WebAssembly has no such flags: its memory safety comes from the engine that runs it.
     set(RIDI_HARDENED_CONFIGS "")
 else()
     set(RIDI_HARDENED_CONFIGS Release RelWithDebInfo MinSizeRel)

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/catalogue.hpp"
 
+#include "ridi/bit_cast.hpp"
 #include "ridi/utf.hpp"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 
 namespace ridi {
@@ -14,7 +14,7 @@ namespace {
 // The factors are kept as bit patterns: the calculation multiplies with exactly these single
 // values (0.699999988... for 0.70), not with the double nearest the two-decimal figure.
 constexpr float from_bits(std::uint32_t bits) {
-    return std::bit_cast<float>(bits);
+    return ridi::bit_cast<float>(bits);
 }
 
 constexpr float vf_066 = from_bits(0x3F28F5C3);

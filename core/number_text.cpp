@@ -5,14 +5,19 @@
 #include "ridi/plain_decimal.hpp"
 #include "ridi/utf.hpp"
 
+#include <fast_float/fast_float.h>
+#if !RIDI_HAVE_FLOAT_TO_CHARS
+#include <dragonbox/dragonbox.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace ridi {
 namespace {
@@ -177,6 +182,25 @@ scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer&
     return result;
 }
 
+// std::from_chars for a double, the same on every platform and C++ library: fast_float, which
+// reads the nearest double exactly, with a number beyond the double range reported as
+// result_out_of_range as std::from_chars does: an overflow (which fast_float reads as an
+// infinity) and an underflow to zero of a text with a digit other than 0 in its significand.
+std::from_chars_result read_double(const char* first, const char* last, double& value) {
+    const fast_float::from_chars_result read = fast_float::from_chars(first, last, value);
+    if (read.ec != std::errc{}) {
+        return {read.ptr, read.ec};
+    }
+    bool out_of_range = std::isinf(value);
+    if (value == 0.0) {
+        const char* const significand_end =
+            std::find_if(first, read.ptr, [](char c) { return c == 'e' || c == 'E'; });
+        out_of_range =
+            std::any_of(first, significand_end, [](char c) { return c >= '1' && c <= '9'; });
+    }
+    return {read.ptr, out_of_range ? std::errc::result_out_of_range : std::errc{}};
+}
+
 } // namespace
 
 double read_number(std::u16string_view text, error_field field, number_options options) {
@@ -188,11 +212,11 @@ double read_number(std::u16string_view text, error_field field, number_options o
         trimmed.remove_suffix(1);
     }
     std::array<char, 64> small_storage; // NOLINT(cppcoreguidelines-pro-type-member-init)
-    std::unique_ptr<char[]> large_storage;
+    std::vector<char> large_storage;
     ascii_buffer ascii{small_storage.data()};
     if (trimmed.size() > small_storage.size()) {
-        large_storage = std::make_unique_for_overwrite<char[]>(trimmed.size());
-        ascii.data = large_storage.get();
+        large_storage.resize(trimmed.size());
+        ascii.data = large_storage.data();
     }
     const scanned found = scan(trimmed, options.decimal_comma ? u',' : u'\0', ascii);
     if (!found.valid) {
@@ -207,7 +231,7 @@ double read_number(std::u16string_view text, error_field field, number_options o
     double value = 0.0;
     const char* first = ascii.data;
     const char* last = first + ascii.size;
-    const auto [ptr, ec] = std::from_chars(first, last, value);
+    const auto [ptr, ec] = read_double(first, last, value);
     if (ec == std::errc::result_out_of_range || (ec == std::errc{} && std::isinf(value))) {
         if (found.decimal_exponent >= 0) {
             fail(error_kind::overflow, field,
@@ -236,6 +260,67 @@ double read_number(std::u16string_view text, error_field field, number_options o
 namespace {
 
 constexpr int max_decimals = 9;
+
+// The shortest decimal digits that read back as a double, and where the point goes: the value
+// is d0.d1d2... x 10^exponent, with digit d0 other than 0 unless the value is zero.
+struct shortest_digits {
+    std::array<char, 20> significand{};
+    int count = 0;
+    int exponent = 0;
+    bool negative = false;
+};
+
+#if RIDI_HAVE_FLOAT_TO_CHARS
+// From std::to_chars, in the form "-d.ddde+XX".
+shortest_digits shortest_round_trip(double value) {
+    std::array<char, 40> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific);
+    const std::string_view scientific(buffer.data(),
+                                      static_cast<std::size_t>(result.ptr - buffer.data()));
+    shortest_digits shortest;
+    std::size_t pos = 0;
+    shortest.negative = scientific[pos] == '-';
+    if (shortest.negative) {
+        ++pos;
+    }
+    for (; pos < scientific.size() && scientific[pos] != 'e'; ++pos) {
+        if (scientific[pos] != '.') {
+            shortest.significand[static_cast<std::size_t>(shortest.count++)] = scientific[pos];
+        }
+    }
+    // to_chars writes the exponent as "e+XX" or "e-XX"; from_chars reads no "+".
+    pos += scientific[pos + 1] == '+' ? 2 : 1;
+    std::from_chars(scientific.data() + pos, scientific.data() + scientific.size(),
+                    shortest.exponent);
+    return shortest;
+}
+#else
+// Where the C++ library has no floating-point to_chars (emscripten's libc++): Dragonbox, which
+// gives the same shortest, closest digits as to_chars does.
+shortest_digits shortest_round_trip(double value) {
+    shortest_digits shortest;
+    shortest.negative = std::signbit(value);
+    if (value == 0.0) {
+        shortest.significand[0] = '0';
+        shortest.count = 1;
+        return shortest;
+    }
+    const auto decimal = jkj::dragonbox::to_decimal(value);
+    std::array<char, 20> reversed{};
+    int count = 0;
+    for (std::uint64_t rest = decimal.significand; rest != 0; rest /= 10) {
+        reversed[static_cast<std::size_t>(count++)] = static_cast<char>('0' + rest % 10);
+    }
+    for (int k = 0; k < count; ++k) {
+        shortest.significand[static_cast<std::size_t>(k)] =
+            reversed[static_cast<std::size_t>(count - 1 - k)];
+    }
+    shortest.count = count;
+    shortest.exponent = decimal.exponent + count - 1;
+    return shortest;
+}
+#endif
 using fixed_text = std::array<char, max_fixed_text>;
 
 // Writes `value` rounded to `decimals` places into `out`, from its shortest round-trip digits;
@@ -245,28 +330,11 @@ std::size_t format_shortest_into(double value, int decimals, fixed_text& out) {
         // The calculation never shows one; a caller that tries gets no text built from "inf".
         throw std::domain_error("format_fixed: the value is not a finite number");
     }
-    // Shortest round-trip digits in the form "-d.ddde+XX".
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific);
-    const std::string_view scientific(buffer.data(),
-                                      static_cast<std::size_t>(result.ptr - buffer.data()));
-    std::size_t pos = 0;
-    const bool negative = scientific[pos] == '-';
-    if (negative) {
-        ++pos;
-    }
-    std::array<char, 20> significand{};
-    int count = 0;
-    for (; pos < scientific.size() && scientific[pos] != 'e'; ++pos) {
-        if (scientific[pos] != '.') {
-            significand[static_cast<std::size_t>(count++)] = scientific[pos];
-        }
-    }
-    // to_chars writes the exponent as "e+XX" or "e-XX"; from_chars reads no "+".
-    pos += scientific[pos + 1] == '+' ? 2 : 1;
-    int exponent = 0;
-    std::from_chars(scientific.data() + pos, scientific.data() + scientific.size(), exponent);
+    const shortest_digits shortest = shortest_round_trip(value);
+    const std::array<char, 20>& significand = shortest.significand;
+    const int count = shortest.count;
+    const int exponent = shortest.exponent;
+    const bool negative = shortest.negative;
 
     // Significand digit k has the weight 10^(exponent - k).
     auto digit_at = [&](int weight) {

@@ -22,6 +22,8 @@ ridi_packages=(
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     # bench/batch_throughput
     hyperfine mawk
+    # the core reads numbers with fast_float (Windows and the web version too)
+    libfast-float-dev
 )
 
 # What scripts/windows adds: the MinGW-w64 cross compiler (POSIX threads), Wine to run the
@@ -30,6 +32,14 @@ ridi_packages=(
 ridi_windows_packages=(
     g++-mingw-w64-x86-64-posix googletest
     wine wine64 nsis zip unzip xvfb xauth
+)
+
+# What scripts/web adds: emscripten (its clang and node), the headers the core reads numbers
+# and writes digits with, rsvg-convert for the icons, Chromium to run the tests in and unzip to
+# check the zip; npm (for the test driver, playwright-core) comes with some builds of nodejs,
+# so scripts/web installs it only where the command is missing.
+ridi_web_packages=(
+    emscripten nodejs libfast-float-dev libdragonbox-dev librsvg2-bin chromium unzip
 )
 
 # Installs the packages that are not installed yet (apt-get; sudo when not root).

@@ -1,0 +1,153 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web version's three targets, measured on a built site (bench/web_targets runs it):
+//   node web_targets.js SITE_DIR [RUNS]
+// 1. the whole site gzip-compressed (each file as a server sends it, level 9), at most 150 KB;
+// 2. in headless Chromium, from a warm local server, the time from the start of navigation to
+//    the first result on screen (the paint of the RI-DI length after Calculate is pressed as
+//    soon as the page has its button), median of RUNS first visits (fresh browser contexts)
+//    and of RUNS return visits (served by the service worker), at most 300 ms;
+// 3. one calculation through the binding (texts in, both captions out), at most 20 us.
+'use strict';
+
+const fs = require('fs');
+const path = require('path');
+const zlib = require('zlib');
+const {chromium} = require(path.join(__dirname, '../tests/web/node_modules/playwright-core'));
+const {serve} = require(path.join(__dirname, '../window/web/serve.js'));
+
+const [site, runs_text] = process.argv.slice(2);
+const runs = Number(runs_text || 20);
+if (!site) {
+    console.error('usage: node web_targets.js SITE_DIR [RUNS]');
+    process.exit(2);
+}
+
+const median = (values) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    return sorted[Math.floor(sorted.length / 2)];
+};
+
+function site_size() {
+    let raw = 0;
+    let compressed = 0;
+    for (const name of fs.readdirSync(site).sort()) {
+        const body = fs.readFileSync(path.join(site, name));
+        const gzipped = zlib.gzipSync(body, {level: 9}).length;
+        raw += body.length;
+        compressed += gzipped;
+        console.log(`  ${name.padEnd(22)} ${String(body.length).padStart(7)} B, gzip ${
+            String(gzipped).padStart(6)} B`);
+    }
+    console.log(`site: ${raw} B, gzip ${compressed} B = ${(compressed / 1024).toFixed(1)} KB ` +
+                `(target 150 KB)`);
+}
+
+// Presses Calculate as soon as the button exists and reports when the first result is painted,
+// from the start of navigation (Element Timing of the result's text).
+function first_result_probe() {
+    const observer = new PerformanceObserver((list) => {
+        for (const entry of list.getEntries()) {
+            if (entry.identifier === 'first-result') {
+                window.first_result_ms = entry.renderTime || entry.loadTime;
+            }
+        }
+    });
+    observer.observe({type: 'element', buffered: true});
+    document.addEventListener('DOMContentLoaded', () => {
+        document.getElementById('coax_length_lbl').setAttribute('elementtiming', 'first-result');
+        document.getElementById('calc_cmd').click();
+    });
+}
+
+(async () => {
+    site_size();
+    const server = await serve(site);
+    const url = `http://localhost:${server.address().port}/`;
+    const browser = await chromium.launch({
+        executablePath: '/usr/bin/chromium', headless: true,
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+               '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    });
+    try {
+        // Warm the server and the disk cache once.
+        const warm = await browser.newContext({serviceWorkers: 'block'});
+        await (await warm.newPage()).goto(url);
+        await warm.close();
+        // Each visit in a page of its own: a first visit in a fresh browser context (nothing
+        // cached), and a return visit in one context that has been there before (the service
+        // worker serves every file from its cache).
+        const visit = async (context) => {
+            const page = await context.newPage();
+            await page.addInitScript(first_result_probe);
+            await page.goto(url);
+            await page.waitForFunction(() => window.first_result_ms !== undefined);
+            const [ms, text] = await page.evaluate(
+                () => [window.first_result_ms, document.getElementById('coax_length_lbl').value]);
+            if (text !== '0.172') {
+                throw new Error(`the first result is ${text}, not 0.172`);
+            }
+            await page.close();
+            return ms;
+        };
+        const report = (what, times) => {
+            console.log(`first result on screen, ${what}: median ${median(times).toFixed(1)} ms, ` +
+                        `fastest ${Math.min(...times).toFixed(1)} ms, slowest ${
+                            Math.max(...times).toFixed(1)} ms over ${runs} visits (target 300 ms)`);
+        };
+        const first_visits = [];
+        for (let run = 0; run < runs; ++run) {
+            const context = await browser.newContext({serviceWorkers: 'block'});
+            first_visits.push(await visit(context));
+            await context.close();
+        }
+        report('first visit', first_visits);
+        const returning = await browser.newContext();
+        const first_page = await returning.newPage();
+        await first_page.goto(url);
+        await first_page.evaluate(() => navigator.serviceWorker.ready);
+        await first_page.close();
+        const return_visits = [];
+        for (let run = 0; run < runs; ++run) {
+            return_visits.push(await visit(returning));
+        }
+        await returning.close();
+        report('return visit', return_visits);
+
+        const context = await browser.newContext({serviceWorkers: 'block'});
+        const page = await context.newPage();
+        await page.goto(url);
+        const per_call = await page.evaluate(async () => {
+            const core = await window.ridi_binding.core;
+            const {run_core} = window.ridi_binding;
+            const measure = (texts) => {
+                const calls = 200000;
+                const samples = [];
+                for (let round = 0; round < 5; ++round) {
+                    const started = performance.now();
+                    for (let i = 0; i < calls / 5; ++i) {
+                        run_core(core, texts, false);
+                    }
+                    samples.push((performance.now() - started) * 1000 / (calls / 5));
+                }
+                samples.sort((a, b) => a - b);
+                return samples[2];
+            };
+            return {
+                result: measure(['435.850', '1', 'RG-58']),
+                fault: measure(['0', '1', 'RG-58']),
+            };
+        });
+        console.log(`one calculation through the binding: ${per_call.result.toFixed(2)} us; ` +
+                    `one that fails (frequency 0, message out): ${per_call.fault.toFixed(2)} us ` +
+                    `(target 20 us)`);
+        await context.close();
+    } finally {
+        await browser.close();
+        server.closeAllConnections();
+        server.close();
+    }
+})().catch((error) => {
+    console.error(error);
+    process.exit(1);
+});

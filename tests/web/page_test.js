@@ -1,0 +1,466 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web version in headless Chromium (playwright-core driving Debian's chromium), against
+// the native ridi-calc as the independent reference for every result and message:
+//   node page_test.js SITE_DIR NATIVE_RIDI_CALC SCREENSHOT_DIR
+// Prints one line per failed check and a summary; the exit status is 1 if any check failed.
+'use strict';
+
+const {chromium} = require('playwright-core');
+const {spawnSync} = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const {serve} = require('../../window/web/serve.js');
+
+const [site, native_ridi_calc, shot_dir] = process.argv.slice(2);
+if (!shot_dir) {
+    console.error('usage: node page_test.js SITE_DIR NATIVE_RIDI_CALC SCREENSHOT_DIR');
+    process.exit(2);
+}
+
+let checks = 0;
+let failures = 0;
+function check(ok, what) {
+    ++checks;
+    if (!ok) {
+        ++failures;
+        console.log(`FAIL ${what}`);
+    }
+}
+function equal(actual, expected, what) {
+    check(JSON.stringify(actual) === JSON.stringify(expected),
+          `${what}: got ${JSON.stringify(actual)?.slice(0, 300)}, expected ${
+              JSON.stringify(expected)?.slice(0, 300)}`);
+}
+
+// The native ridi-calc's answer to one batch line: both lengths, or the message.
+function native(freq, qtr_num, cable) {
+    const run = spawnSync(native_ridi_calc, ['--batch'], {
+        input: Buffer.from(`${freq}\t${qtr_num}\t${cable}\n`, 'utf8'),
+        maxBuffer: 1 << 26,
+    });
+    const [first, second] = run.stdout.toString('utf8').replace(/\n$/, '').split('\t');
+    return first === 'error' ? {message: second} : {length: first, corrected: second};
+}
+
+const browser_args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+                      '--disable-background-networking', '--disable-component-update',
+                      '--disable-sync'];
+
+async function open(context, url) {
+    const page = await context.newPage();
+    await page.goto(url);
+    await page.waitForSelector('#coax_frm[data-ready]');
+    return page;
+}
+
+// Sets a field to the text that `expression` gives in the page (lone surrogates and a
+// megabyte included, which would not survive the way through the driver as a string).
+async function set_field(page, id, expression) {
+    await page.evaluate(`document.getElementById(${JSON.stringify(id)}).value = ${expression}`);
+}
+
+async function shown(page) {
+    return page.evaluate(() => {
+        const fault = document.getElementById('fault');
+        return {
+            length: document.getElementById('coax_length_lbl').value,
+            corrected: document.getElementById('vf_length_lbl').value,
+            message: fault.open ? document.getElementById('fault_message').textContent : null,
+        };
+    });
+}
+
+// Calculate with a click; a fault's message is read and the message closed with OK.
+async function calculate(page, freq, qtr_num, cable) {
+    await set_field(page, 'freq_txt', freq);
+    await set_field(page, 'qtr_num_txt', qtr_num);
+    await set_field(page, 'cable_combo', cable);
+    await page.click('#calc_cmd', {timeout: 10000});
+    const result = await shown(page);
+    if (result.message !== null) {
+        await page.click('#fault_ok');
+    }
+    return result;
+}
+
+const js = (text) => JSON.stringify(text);
+
+async function texts_group(page) {
+    // One row per text of the window: [what, the page's, the window's].
+    const texts = await page.evaluate(() => {
+        const text = (id) => document.getElementById(id).textContent;
+        const value = (id) => document.getElementById(id).value;
+        const tip = (id) => document.getElementById(id).title;
+        return {
+            title: document.title,
+            captions: ['lbl_lbl_0', 'lbl_lbl_1', 'lbl_lbl_2', 'lbl_lbl_3', 'lbl_lbl_4'].map(text),
+            button: text('calc_cmd'),
+            access_key: document.getElementById('calc_cmd').accessKey,
+            starting: ['freq_txt', 'qtr_num_txt', 'cable_combo'].map(value),
+            results: ['coax_length_lbl', 'vf_length_lbl'].map(value),
+            tooltips: ['freq_txt', 'qtr_num_txt', 'cable_combo', 'coax_length_lbl',
+                       'vf_length_lbl'].map(tip),
+            cables: Array.from(document.querySelectorAll('#cable_combo_list option'),
+                               (option) => option.value),
+            focus: document.activeElement.id,
+        };
+    });
+    const rows = [
+        ['title: the window caption', texts.title, 'RI-DI'],
+        ['captions: lbl_lbl 0 to 4', texts.captions,
+         ['Frequency', 'Cable Type', '1/4 Wave', 'RI-DI Length (Metres)', 'V/F Corrected (Metres)']],
+        ['button: "&Calculate" shown without its "&"', texts.button, 'Calculate'],
+        ['access key: the letter after "&"', texts.access_key, 'c'],
+        ['starting texts: frequency, count, cable', texts.starting, ['435.850', '1', 'RG-58']],
+        ['results: empty before the first calculation', texts.results, ['', '']],
+        ['tooltips: the three inputs and the two results', texts.tooltips,
+         ['Center frequency in MHz', 'Number of 1/4 waves required', 'Select cable type',
+          'RI-DI length for required number of 1/4 waves', 'Velocity factor corrected length']],
+        ['cable list: the fourteen, in order, unsorted', texts.cables,
+         ['RG-11', 'RG-55', 'RG-58', 'RG-142', 'RG-174', 'RG-188', 'RG-196', 'RG-213', 'RG-214',
+          'RG-223', 'RG-316', 'H100', 'H155', 'H500']],
+        ['focus: starts in the frequency field', texts.focus, 'freq_txt'],
+    ];
+    for (const [what, actual, expected] of rows) {
+        equal(actual, expected, `texts: ${what}`);
+    }
+    // Screen readers: each result is named by its caption, the inputs by theirs.
+    for (const [role, name] of [['status', 'RI-DI Length (Metres)'],
+                                ['status', 'V/F Corrected (Metres)'], ['textbox', 'Frequency'],
+                                ['textbox', '1/4 Wave'], ['combobox', 'Cable Type'],
+                                ['button', 'Calculate']]) {
+        equal(await page.getByRole(role, {name, exact: true}).count(), 1,
+              `texts: one ${role} named "${name}"`);
+    }
+}
+
+// [reason, page inputs, native ridi-calc inputs where they differ (the window reads these
+// texts as the tool reads those)].
+const calculations = [
+    ['the starting example', ['435.850', '1', 'RG-58']],
+    ['RG-142: the single factor 0.699999988 rounds 6.56249989 down', ['8', '1', 'RG-142']],
+    ['the second result from the first as shown (57.692 x 0.7)', ['1.3', '1', 'RG-142']],
+    ['H100 from the list', ['435.850', '1', 'H100']],
+    ['a negative frequency is computed, not refused', ['-100', '1', 'RG-58']],
+    ['a count of 0', ['100', '0', 'RG-58']],
+    ['a count that is not whole', ['100', '2.5', 'RG-58']],
+    ['near a half: 0.0005 of a metre rounds away from zero', ['150000', '1', 'RG-58']],
+    ['near a half below: 2.0005 read as just under', ['37.49062734316421', '1', 'RG-58']],
+    ['exponents in both fields', ['2.5e1', '3E0', 'H500']],
+    ['blanks around the numbers', [' 435.850 ', ' 1 ', 'RG-58']],
+    ['an unknown cable gives 0.000', ['435.850', '1', 'rg-58']],
+    ['a cable name with blanks is not the catalogue name', ['435.850', '1', ' RG-58']],
+    ['a comma where the browser writes "."', ['7,1', '1', 'RG-58']],
+    ['a frequency of 0: division by zero', ['0', '1', 'RG-58']],
+    ['-0 is 0 too', ['-0', '1', 'RG-58']],
+    ['an empty frequency', ['', '1', 'RG-58']],
+    ['a count with no number', ['435.850', 'x', 'RG-58']],
+    ['a frequency too large for a double', ['1e400', '1', 'RG-58']],
+    ['a length too large for a double (overflow)', ['1e-300', '1e10', 'RG-58']],
+    ['an infinite quotient times 0 quarter waves (invalid operation)', ['1e-310', '0', 'RG-58']],
+    ['"NaN" is no number', ['NaN', '1', 'RG-58']],
+    ['"Infinity" is no number', ['Infinity', '1', 'RG-58']],
+    ['a frequency too small for a double reads as 0, as in the desktop window',
+     ['1e-400', '1', 'RG-58'], ['0', '1', 'RG-58']],
+];
+
+async function calculation_group(page, rows, group) {
+    let before = await shown(page);
+    for (const [reason, inputs, reference = inputs] of rows) {
+        const got = await calculate(page, ...inputs.map(js));
+        const expected = native(...reference);
+        if (expected.message !== undefined) {
+            equal(got.message, expected.message, `${group}: ${reason}: the message`);
+            equal([got.length, got.corrected], [before.length, before.corrected],
+                  `${group}: ${reason}: the results unchanged`);
+        } else {
+            equal([got.length, got.corrected, got.message],
+                  [expected.length, expected.corrected, null], `${group}: ${reason}`);
+        }
+        check(![got.length, got.corrected].some((text) => /NaN|Infinity/.test(text)),
+              `${group}: ${reason}: no NaN or Infinity on screen`);
+        before = got;
+    }
+}
+
+async function decimal_comma_group(context, url) {
+    // Where the browser's language writes "7,1", "," is read as the point; results keep ".".
+    // [reason, page inputs, the same numbers for ridi-calc, which reads only "."].
+    const page = await open(context, url);
+    const rows = [
+        ['a decimal comma in both fields', ['7,1', '2,5', 'RG-58'], ['7.1', '2.5', 'RG-58']],
+        ['the point still works', ['7.1', '1', 'RG-58'], ['7.1', '1', 'RG-58']],
+        ['a comma in an exponent form', ['2,5e1', '1', 'H500'], ['2.5e1', '1', 'H500']],
+    ];
+    for (const [reason, inputs, reference] of rows) {
+        const got = await calculate(page, ...inputs.map(js));
+        const expected = native(...reference);
+        equal([got.length, got.corrected, got.message], [expected.length, expected.corrected, null],
+              `decimal comma: ${reason}`);
+    }
+    const twice = await calculate(page, js('7,1.5'), js('1'), js('RG-58'));
+    check(/"7,1\.5" has more than one decimal point/.test(twice.message),
+          `decimal comma: two decimal marks give a message that says so (${twice.message})`);
+    await page.close();
+}
+
+async function keyboard_group(page) {
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    const results = async () => {
+        const now = await shown(page);
+        return [now.length, now.corrected];
+    };
+    const order = [];
+    for (let i = 0; i < 4; ++i) {
+        await page.keyboard.press('Tab');
+        order.push(await focused());
+    }
+    equal(order, ['cable_combo', 'calc_cmd', 'qtr_num_txt', 'freq_txt'],
+          'keyboard: Tab goes Frequency, Cable Type, Calculate, 1/4 Wave and round');
+    await page.keyboard.press('Shift+Tab');
+    equal(await focused(), 'qtr_num_txt', 'keyboard: Shift+Tab goes back round');
+    await page.focus('#freq_txt');
+    await page.keyboard.press('Enter');
+    await page.focus('#cable_combo');
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Escape');
+    equal(await results(), ['', ''], 'keyboard: Enter (and Escape) in a field do not calculate');
+    await page.focus('#freq_txt');
+    await page.keyboard.press('Alt+c');
+    equal(await results(), ['0.172', '0.114'], 'keyboard: Alt+C calculates');
+    equal(await focused(), 'freq_txt', 'keyboard: the focus stays where it was after Alt+C');
+    await set_field(page, 'qtr_num_txt', js('2'));
+    await page.focus('#calc_cmd');
+    await page.keyboard.press('Enter');
+    equal(await results(), ['0.344', '0.227'], 'keyboard: Enter on the button calculates');
+    await set_field(page, 'qtr_num_txt', js('4'));
+    await page.keyboard.press(' ');
+    equal(await results(), ['0.688', '0.454'], 'keyboard: Space on the button calculates');
+}
+
+async function copy_group(page) {
+    // A click selects the whole result, sign and all, ready for Ctrl+C.
+    await calculate(page, js('-100'), js('1'), js('RG-58'));
+    for (const [id, expected] of [['coax_length_lbl', '-0.750'], ['vf_length_lbl', '-0.495']]) {
+        await page.click(`#${id}`);
+        equal(await page.evaluate(() => String(getSelection())), expected,
+              `copy: a click on ${id} selects all of it`);
+    }
+    equal(await page.evaluate(() => document.getElementById('coax_length_lbl').isContentEditable),
+          false, 'copy: the results cannot be edited');
+    // The screen reader's announcement of a new result, each with its caption; again for the
+    // same result.
+    const announced = () => page.waitForFunction(
+        () => document.getElementById('announcer').textContent !== '').then(
+        () => page.evaluate(() => document.getElementById('announcer').textContent));
+    const expected = 'RI-DI Length (Metres) -0.750, V/F Corrected (Metres) -0.495';
+    equal(await announced(), expected, 'screen reader: a new result is announced with its captions');
+    await page.click('#calc_cmd');
+    equal(await announced(), expected, 'screen reader: the same result is announced again');
+}
+
+async function binding_group(page) {
+    // The fault's kind and field through the binding, as ridi::error_kind and
+    // ridi::error_field number them: [reason, inputs, kind, field].
+    const [not_a_number, overflow, division_by_zero, invalid_operation] = [0, 1, 3, 4];
+    const [none, frequency, quarter_waves] = [0, 1, 2];
+    const rows = [
+        ['a result: no fault', ['435.850', '1', 'RG-58'], -1, none],
+        ['a frequency of 0', ['0', '1', 'RG-58'], division_by_zero, frequency],
+        ['a count with no number', ['1', 'x', 'RG-58'], not_a_number, quarter_waves],
+        ['a frequency too large', ['1e400', '1', 'RG-58'], overflow, frequency],
+        ['a length too large', ['1e-300', '1e10', 'RG-58'], overflow, none],
+        ['infinity times 0', ['1e-310', '0', 'RG-58'], invalid_operation, none],
+    ];
+    for (const [reason, inputs, kind, field] of rows) {
+        const got = await page.evaluate(async (texts) => {
+            const {core, run_core} = window.ridi_binding;
+            const result = run_core(await core, texts, false);
+            return [result.fault_kind, result.fault_field];
+        }, inputs);
+        equal(got, [kind, field], `binding: ${reason}: the fault's kind and field`);
+    }
+}
+
+async function fault_group(page) {
+    await calculate(page, js('435.850'), js('1'), js('RG-58'));
+    await set_field(page, 'freq_txt', js('0'));
+    await page.focus('#calc_cmd');
+    await page.keyboard.press('Enter');
+    const state = await page.evaluate(() => ({
+        open: document.getElementById('fault').open,
+        title: document.getElementById('fault_title').textContent,
+        message: document.getElementById('fault_message').textContent,
+        focus: document.activeElement.id,
+        inputs: ['freq_txt', 'qtr_num_txt', 'cable_combo'].map(
+            (id) => document.getElementById(id).value),
+        results: ['coax_length_lbl', 'vf_length_lbl'].map(
+            (id) => document.getElementById(id).value),
+    }));
+    equal([state.open, state.title], [true, 'RI-DI'], 'fault: a message titled "RI-DI"');
+    equal(state.message, native('0', '1', 'RG-58').message,
+          'fault: the message says what to change');
+    equal(state.focus, 'fault_ok', 'fault: OK has the focus');
+    equal(state.inputs, ['0', '1', 'RG-58'], 'fault: the inputs unchanged behind it');
+    equal(state.results, ['0.172', '0.114'], 'fault: the results unchanged behind it');
+    await page.keyboard.press('Enter');
+    const after = await page.evaluate(() => ({
+        open: document.getElementById('fault').open,
+        focus: document.activeElement.id,
+    }));
+    equal(after, {open: false, focus: 'calc_cmd'},
+          'fault: OK closes it and the focus goes back to the button');
+}
+
+async function bad_input_group(page) {
+    // [reason, the expression that gives the text in the page, the same text for ridi-calc].
+    const megabyte = '1'.repeat(1 << 20);
+    const rows = [
+        ['a pasted megabyte of digits', `'1'.repeat(${1 << 20})`, megabyte],
+        ['a pasted megabyte of letters', `'x'.repeat(${1 << 20})`, 'x'.repeat(1 << 20)],
+        ['a NUL', "'4\\u00003'", '4\u00003'],
+        ['a lone surrogate, quoted as U+FFFD', "'1\\ud800'", '1\ufffd'],
+        ['"1e400"', "'1e400'", '1e400'],
+        ['"NaN"', "'NaN'", 'NaN'],
+        ['"-nan"', "'-nan'", '-nan'],
+        ['"inf"', "'inf'", 'inf'],
+        ['hexadecimal', "'0x1p3'", '0x1p3'],
+    ];
+    for (const [reason, expression, reference] of rows) {
+        const started = Date.now();
+        const got = await calculate(page, expression, js('1'), js('RG-58'));
+        const expected = native(reference, '1', 'RG-58');
+        equal(got.message, expected.message, `bad input: ${reason}: the message`);
+        check(Date.now() - started < 10000, `bad input: ${reason}: answered (no hang)`);
+        check(![got.length, got.corrected].some((text) => /NaN|Infinity/.test(text)),
+              `bad input: ${reason}: no NaN or Infinity on screen`);
+    }
+}
+
+async function layout_group(browser, url) {
+    fs.mkdirSync(shot_dir, {recursive: true});
+    for (const [name, width, height] of [['desktop', 1280, 800], ['phone', 360, 740]]) {
+        for (const scheme of ['light', 'dark']) {
+            const context = await browser.newContext({
+                viewport: {width, height}, colorScheme: scheme, serviceWorkers: 'block',
+                isMobile: name === 'phone', hasTouch: name === 'phone'});
+            const page = await open(context, url);
+            await page.click('#calc_cmd');
+            const file = path.join(shot_dir, `${name}-${scheme}.png`);
+            await page.screenshot({path: file});
+            const measured = await page.evaluate(() => ({
+                scroll: document.scrollingElement.scrollWidth,
+                width: innerWidth,
+                heights: ['freq_txt', 'qtr_num_txt', 'cable_combo', 'calc_cmd'].map(
+                    (id) => document.getElementById(id).getBoundingClientRect().height),
+                cut: Array.from(document.querySelectorAll('#coax_frm > *'))
+                          .filter((element) => element.scrollWidth > element.clientWidth + 1)
+                          .map((element) => element.id),
+            }));
+            check(measured.scroll <= measured.width,
+                  `layout ${name} ${scheme}: nothing scrolls sideways (${measured.scroll} px)`);
+            if (name === 'phone') {
+                check(measured.heights.every((h) => h >= 44),
+                      `layout ${name} ${scheme}: touch targets of 44 px at least (${
+                          measured.heights})`);
+            }
+            equal(measured.cut, [], `layout ${name} ${scheme}: no text cut off`);
+            await context.close();
+        }
+    }
+}
+
+async function offline_group(browser, dir) {
+    // A copy of the site, so that a new version can be made of it.
+    const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'ridi-site-'));
+    fs.cpSync(dir, copy, {recursive: true});
+    const server = await serve(copy);
+    const url = `http://localhost:${server.address().port}/`;
+    const context = await browser.newContext();
+    const page = await open(context, url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const caches_before = await page.evaluate(() => caches.keys());
+    equal(caches_before.length, 1, 'offline: one cache after the first visit');
+    const kept = await page.evaluate(async () => {
+        const cache = await caches.open((await caches.keys())[0]);
+        return (await cache.keys()).map((request) => new URL(request.url).pathname).sort();
+    });
+    // The worker's own script the browser keeps with its registration.
+    equal(kept, ['/', ...fs.readdirSync(copy).filter((name) => name !== 'sw.js')
+                              .map((name) => `/${name}`)].sort(),
+          'offline: the cache holds every file of the site');
+    // Chromium's own test of an installable web app: manifest, icons, service worker (a test
+    // profile is never one to install into, which it reports too).
+    const session = await context.newCDPSession(page);
+    const {installabilityErrors: errors} = await session.send('Page.getInstallabilityErrors');
+    equal(errors.filter((error) => error.errorId !== 'in-incognito'), [],
+          'offline: installable to the home screen');
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForSelector('#coax_frm[data-ready]');
+    const offline = await calculate(page, js('435.850'), js('1'), js('RG-58'));
+    equal([offline.length, offline.corrected], ['0.172', '0.114'],
+          'offline: reloaded with the network cut, it calculates');
+    await context.setOffline(false);
+
+    // A new version: another byte in the script, a new service worker beside it.
+    fs.appendFileSync(path.join(copy, 'app.js'), '// a new version\n');
+    const sw = fs.readFileSync(path.join(copy, 'sw.js'), 'utf8');
+    fs.writeFileSync(path.join(copy, 'sw.js'),
+                     sw.replace(/const CACHE = '([^']*)';/, "const CACHE = '$1-next';"));
+    await page.reload();
+    let caches_after = [];
+    for (let waited = 0; waited < 20000; waited += 250) {
+        caches_after = await page.evaluate(() => caches.keys());
+        if (caches_after.length === 1 && caches_after[0].endsWith('-next')) {
+            break;
+        }
+        await new Promise((resolve) => setTimeout(resolve, 250));
+    }
+    equal(caches_after.map((name) => name.endsWith('-next')), [true],
+          'offline: a new version replaces the old cache whole');
+    await page.reload();
+    const script = await page.evaluate(() => fetch('app.js').then((response) => response.text()));
+    check(script.endsWith('// a new version\n'), 'offline: the new version\'s files are served');
+    await context.close();
+    server.closeAllConnections();
+    server.close();
+    fs.rmSync(copy, {recursive: true, force: true});
+}
+
+(async () => {
+    const server = await serve(site);
+    const url = `http://localhost:${server.address().port}/`;
+    // Each launch runs in a fresh profile of its own.
+    const browser = await chromium.launch({
+        executablePath: '/usr/bin/chromium', headless: true, args: browser_args});
+    try {
+        const context = await browser.newContext({locale: 'en-US', serviceWorkers: 'block'});
+        await texts_group(await open(context, url));
+        await calculation_group(await open(context, url), calculations, 'calculation');
+        await keyboard_group(await open(context, url));
+        await copy_group(await open(context, url));
+        await binding_group(await open(context, url));
+        await fault_group(await open(context, url));
+        await bad_input_group(await open(context, url));
+        await context.close();
+        const german = await browser.newContext({locale: 'de-DE', serviceWorkers: 'block'});
+        await decimal_comma_group(german, url);
+        await german.close();
+        await layout_group(browser, url);
+        await offline_group(browser, site);
+    } finally {
+        await browser.close();
+        server.closeAllConnections();
+        server.close();
+    }
+    console.log(`page tests: ${checks - failures} passed, ${failures} failed; screenshots in ${
+        shot_dir}`);
+    process.exit(failures === 0 ? 0 : 1);
+})().catch((error) => {
+    console.error(error);
+    process.exit(1);
+});

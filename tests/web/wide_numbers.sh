@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 RI-DI developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# ridi-calc.js against the native ridi-calc on lengths across the whole double range, which
+# are written from their shortest digits: std::to_chars gives them natively, Dragonbox in the
+# WebAssembly build. Same bytes, same exit status, in every unit.
+#   usage: wide_numbers.sh WORK_DIR LINES NATIVE_RIDI_CALC NODE_RIDI_CALC_JS
+source "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
+work=$1
+lines=$2
+native=$3
+web=$4
+rm -rf "$work"
+mkdir -p "$work"
+
+# Frequencies from 1e-305 to 1e5 with up to 17 significant digits, counts from 1e-3 to 1e5:
+# lengths from about 1e-6 to past the double range.
+LC_ALL=C awk -v lines="$lines" 'BEGIN {
+    srand(16)
+    for (i = 0; i < lines; ++i) {
+        digits = int(rand() * 17) + 1
+        frequency = sprintf("%." (digits - 1) "fe%d", rand() * 9 + 1, int(rand() * 311) - 305)
+        count = sprintf("%.3fe%d", rand() * 9 + 1, int(rand() * 9) - 3)
+        printf "%s\t%s\tRG-58\n", frequency, count
+    }
+}' >"$work/wide.tsv"
+echo "wide numbers: $(wc -l <"$work/wide.tsv") lines"
+
+for unit in m cm mm in ft ft-in; do
+    "$native" --batch --unit "$unit" <"$work/wide.tsv" >"$work/native.out" 2>"$work/native.err"
+    native_status=$?
+    node "$web" --batch --unit "$unit" <"$work/wide.tsv" >"$work/web.out" 2>"$work/web.err"
+    web_status=$?
+    [ "$unit" = m ] && echo "in metres: $(grep -vc '^error' "$work/native.out") lengths, up to $(
+        grep -v '^error' "$work/native.out" | cut -f1 | awk '{ print length }' | sort -n | tail -n 1) characters"
+    [ "$native_status" = "$web_status" ] \
+        || fail "--unit $unit: exit status $native_status natively, $web_status in node"
+    for stream in out err; do
+        cmp -s "$work/native.$stream" "$work/web.$stream" \
+            || fail "--unit $unit: standard $stream differs: $(cmp "$work/native.$stream" \
+                "$work/web.$stream" | head -n 1)"
+    done
+done
+finish
