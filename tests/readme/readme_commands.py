@@ -8,7 +8,8 @@ prints (standard output, then standard error) must be the lines below it, where 
 stands for any lines. Every other command the README shows, in a code block or inline, must name
 programs that exist: a script or program of the tree is an executable file (for a build folder's
 program, once that folder is built), a preset is in CMakePresets.json, and any other program is
-installed. The file names of the packages carry the project's version.
+installed; a file or folder of the tree exists. The file names of the packages carry the
+project's version.
 
 Arguments: the source folder, the ridi-calc program.
 """
@@ -71,10 +72,17 @@ not_programs = {"...", "|", "<", ">", "&&"}
 
 def check_program(word, where):
     if "/" in word:
-        in_build = re.match(r"(build[^/]*)/", word)
-        if in_build and not os.path.isdir(os.path.join(source, in_build.group(1))):
-            return  # a build folder not built here
         path = os.path.join(source, word)
+        # A folder, or a file that is no program: a data file, a page, a lock file.
+        not_a_program = word.endswith("/") or re.search(r"\.(?!sh$|py$)\w+$", word)
+        if re.match(r"build[^/]*/", word):
+            # What a build makes: its programs, once that build is there.
+            if not_a_program or not os.path.isdir(os.path.join(source, word.split("/")[0])):
+                return
+        elif not_a_program:
+            if not os.path.exists(path):
+                fail(f"{where}: there is no {word}")
+            return
         if not (os.path.isfile(path) and os.access(path, os.X_OK)):
             fail(f"{where}: {word} is not an executable file")
     elif word != "ridi-calc" and shutil.which(word) is None:
