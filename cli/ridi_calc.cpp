@@ -6,7 +6,7 @@
 
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 

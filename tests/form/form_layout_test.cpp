@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Twips to pixels at any DPI, and the one scale factor at which every text fits.
-#include "ridi/form_layout.hpp"
+#include "ridi/form/form_layout.hpp"
 
 #include <gtest/gtest.h>
 

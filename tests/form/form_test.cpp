@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's description: the table, the Tab order, the z-order that names
 // each input by its caption, and the cable list.
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
 
 #include <gtest/gtest.h>
 

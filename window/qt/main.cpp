@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ridi: the RI-DI window.
-#include "coax_frm.hpp"
+#include "qt_coax_frm.hpp"
 
 #include "ridi/version.hpp"
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "coax_frm.hpp"
+#include "qt_coax_frm.hpp"
 
 #include "layout.hpp"
 #include "result_field.hpp"
@@ -8,7 +8,7 @@
 #include "window_icon.hpp"
 
 #include "ridi/catalogue.hpp"
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
 
 #include <QComboBox>
 #include <QKeyEvent>
