@@ -24,7 +24,7 @@ std::vector<std::string> names(const std::vector<const form::control*>& controls
     return out;
 }
 
-TEST(Form, TableOfPart21) {
+TEST(Form, EveryControlsNameKindBoxTabIndexTextAndTooltip) {
     struct row {
         const char* name;
         form::kind kind;
