@@ -5,13 +5,11 @@
 #include "ridi_calc.hpp"
 #include "windows_console.hpp"
 
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 int wmain(int argc, wchar_t** argv) {
-    std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments = ridi::cli::windows::utf8_arguments(argc, argv);
     const std::vector<std::string_view> args(arguments.begin(), arguments.end());
     ridi::cli::windows::standard_streams streams;

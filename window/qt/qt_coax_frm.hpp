@@ -54,8 +54,8 @@ public:
     number_options options() const override { return options_; }
 
 private:
-    std::u16string control_text(const form::control& control) override;
-    void set_control_text(const form::control& control, std::u16string_view text) override;
+    std::u16string control_text(const form::control& description) override;
+    void set_control_text(const form::control& description, std::u16string_view text) override;
     void report_failure(std::u16string_view message) noexcept override;
 
     void place_controls();

@@ -57,8 +57,8 @@ private:
     // WM_CREATE: the controls, laid out; false, with the failure kept, when one fails.
     bool create() noexcept;
 
-    std::u16string control_text(const form::control& control) override;
-    void set_control_text(const form::control& control, std::u16string_view text) override;
+    std::u16string control_text(const form::control& description) override;
+    void set_control_text(const form::control& description, std::u16string_view text) override;
     void report_failure(std::u16string_view message) noexcept override;
 
     void create_controls();

@@ -35,10 +35,10 @@ public:
 protected:
     window_texts() = default;
 
-    // The text `control` shows now; a failure throws.
-    virtual std::u16string control_text(const control& control) = 0;
-    // Makes `control` show `text`; a failure throws.
-    virtual void set_control_text(const control& control, std::u16string_view text) = 0;
+    // The text the control `description` shows now; a failure throws.
+    virtual std::u16string control_text(const control& description) = 0;
+    // Makes the control `description` show `text`; a failure throws.
+    virtual void set_control_text(const control& description, std::u16string_view text) = 0;
     // Tells the user `message`, the failure of a command, in the window's own way. Must not
     // throw.
     virtual void report_failure(std::u16string_view message) noexcept = 0;
