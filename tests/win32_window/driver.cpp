@@ -611,6 +611,13 @@ void wide_result(const program& p, const std::wstring& shots, const std::wstring
         check(first == 0, std::string("the wide value in ") + name + " shows from its start",
               "first character shown: " + std::to_string(first));
     }
+    // The screenshot shows a six-character cable name in the cable field as well.
+    SendMessageW(p.item("cable_combo"), CB_SETCURSEL,
+                 static_cast<WPARAM>(SendMessageW(p.item("cable_combo"), CB_FINDSTRINGEXACT,
+                                                  static_cast<WPARAM>(-1),
+                                                  reinterpret_cast<LPARAM>(L"RG-213"))),
+                 0);
+    p.settle();
     shoot(shots, tag, L"wide-result");
     p.reset_inputs();
 }

@@ -4,8 +4,9 @@
 // that owns the window: Wine answers MSAA for a window only there. Makes the real window class
 // twice (a second window in one process), presses Calculate, then asks for each input and
 // result its name (its caption), value (its text), role and state, and for the button its name
-// and shortcut. Run by the window driver under Wine; prints one line per check, exit status 0
-// when all passed.
+// and shortcut. Before that, a window whose cable field cannot be made: its construction fails
+// and leaves nothing behind. Run by the window driver under Wine; prints one line per check,
+// exit status 0 when all passed.
 #include "control_ids.hpp"
 #include "win32_coax_frm.hpp"
 
@@ -30,7 +31,8 @@ void check(bool ok, const std::string& what, const std::wstring& got = {}) {
         ok || got.empty()
             ? ""
             : ": got \"" + ridi::utf16_to_utf8(std::u16string(got.begin(), got.end())) + "\"";
-    std::printf("%s - MSAA: %s%s\n", ok ? "ok" : "not ok", what.c_str(), detail.c_str());
+    std::printf("%s - in the window's own process: %s%s\n", ok ? "ok" : "not ok", what.c_str(),
+                detail.c_str());
     std::fflush(stdout);
 }
 
@@ -133,6 +135,38 @@ void control_answers(HWND window, const form::control& c) {
     object->Release();
 }
 
+// Refuses to make a combo box, as Windows may when it is out of resources.
+LRESULT CALLBACK refuse_combo_box(int code, WPARAM wparam, LPARAM lparam) {
+    if (code == HCBT_CREATEWND) {
+        const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lparam)->lpcs;
+        const auto* name = create->lpszClass;
+        if (!IS_INTRESOURCE(name) && _wcsicmp(name, L"COMBOBOX") == 0) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+// A control that cannot be made fails the window's construction, which leaves no window (whose
+// messages would reach the object no longer there) and no request to quit (which would close
+// the message box that reports the failure at once).
+void failed_construction() {
+    HHOOK hook = SetWindowsHookExW(WH_CBT, refuse_combo_box, nullptr, GetCurrentThreadId());
+    bool threw = false;
+    try {
+        const ridi::win32::coax_frm broken(GetModuleHandleW(nullptr));
+    } catch (const std::exception&) {
+        threw = true;
+    }
+    UnhookWindowsHookEx(hook);
+    check(threw, "a window whose cable field cannot be made fails to construct");
+    check(FindWindowW(ridi::win32::class_name, nullptr) == nullptr,
+          "the failed window leaves no window behind");
+    MSG quit{};
+    check(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) == FALSE,
+          "the failed window posts no request to quit");
+}
+
 } // namespace
 
 int wmain() {
@@ -145,6 +179,7 @@ int wmain() {
         check(false, "COM starts");
         return 1;
     }
+    failed_construction();
     {
         ridi::win32::coax_frm window(GetModuleHandleW(nullptr));
         try {
