@@ -210,7 +210,8 @@ coax_frm::coax_frm(HINSTANCE instance) : instance_(instance) {
 
 coax_frm::~coax_frm() {
     if (hwnd_ != nullptr) {
-        // The window outlives nothing of this object: it is told so first, then destroyed.
+        // From here on the window procedure no longer reaches this object; then the window,
+        // the first member to go, is destroyed with its controls.
         SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);
     }
 }
