@@ -7,7 +7,7 @@
 //
 // Each run starts this program again as a child that does what ridi does (application,
 // window, show, event loop) and reports when the first paint of the window has been flushed.
-#include "coax_frm.hpp"
+#include "qt_coax_frm.hpp"
 
 #include "ridi/version.hpp"
 

@@ -5,20 +5,19 @@
 #include "ridi_calc.hpp"
 #include "windows_console.hpp"
 
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
 int wmain(int argc, wchar_t** argv) {
-    std::ios::sync_with_stdio(false);
     try {
         const std::vector<std::string> arguments = ridi::cli::windows::utf8_arguments(argc, argv);
         const std::vector<std::string_view> args(arguments.begin(), arguments.end());
         ridi::cli::windows::standard_streams streams;
         return ridi::cli::run(args, streams.in(), streams.out(), streams.err());
     } catch (...) { // the arguments or the streams, out of memory: run() reports its own faults
-        std::cerr << "ridi-calc: out of memory\n";
+        std::fputs("ridi-calc: out of memory\n", stderr);
         return ridi::cli::exit_internal_error;
     }
 }

@@ -4,15 +4,11 @@
 
 #include "ridi/utf.hpp"
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <ios>
-#include <iostream>
 #include <istream>
 #include <ostream>
 #include <streambuf>
@@ -48,17 +44,14 @@ std::size_t complete_prefix(std::string_view bytes) {
     return bytes.size();
 }
 
-// Writes UTF-8 to a console as UTF-16 (WriteConsoleW); bytes that are not UTF-8 show as U+FFFD.
-class console_output final : public std::streambuf {
-public:
-    explicit console_output(HANDLE console) : console_(console) {
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-    }
-    console_output(const console_output&) = delete;
-    console_output& operator=(const console_output&) = delete;
-    ~console_output() override { write_out(true); }
-
+// An output stream buffer that writes what it holds when full and when flushed; a write that
+// fails fails the stream.
+class buffered_output : public std::streambuf {
 protected:
+    // Writes what the buffer holds (but for what it keeps back unless `all`) and sets it up
+    // again; false when the write failed.
+    virtual bool write_out(bool all) = 0;
+
     int_type overflow(int_type ch) override {
         if (!write_out(false)) {
             return traits_type::eof();
@@ -71,10 +64,21 @@ protected:
     }
 
     int sync() override { return write_out(false) ? 0 : -1; }
+};
+
+// Writes UTF-8 to a console as UTF-16 (WriteConsoleW); bytes that are not UTF-8 show as U+FFFD.
+class console_output final : public buffered_output {
+public:
+    explicit console_output(HANDLE console) : console_(console) {
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
+    console_output(const console_output&) = delete;
+    console_output& operator=(const console_output&) = delete;
+    ~console_output() override { write_out(true); }
 
 private:
     // Writes what the buffer holds, keeping back a sequence cut short unless `all`.
-    bool write_out(bool all) {
+    bool write_out(bool all) override {
         const std::string_view bytes(pbase(), static_cast<std::size_t>(pptr() - pbase()));
         const std::size_t ready = all ? bytes.size() : complete_prefix(bytes);
         const std::u16string text = utf8_to_utf16(bytes.substr(0, ready));
@@ -152,6 +156,69 @@ private:
     bool ended_ = false;
 };
 
+// Reads a file or a pipe as it is (ReadFile): every byte unchanged, no end at Ctrl+Z. The end of
+// a pipe's writer is the end of the input; any other failure is one to report.
+class handle_input final : public std::streambuf {
+public:
+    explicit handle_input(HANDLE handle) : handle_(handle) {}
+
+protected:
+    int_type underflow() override {
+        if (gptr() == egptr()) {
+            DWORD got = 0;
+            if (ReadFile(handle_, buffer_.data(), static_cast<DWORD>(buffer_.size()), &got,
+                         nullptr) == FALSE) {
+                const DWORD error = GetLastError();
+                if (error != ERROR_BROKEN_PIPE && error != ERROR_HANDLE_EOF) {
+                    throw std::ios_base::failure("cannot read the input");
+                }
+                got = 0;
+            }
+            if (got == 0) {
+                return traits_type::eof();
+            }
+            setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
+        }
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    HANDLE handle_;
+    std::array<char, 65536> buffer_{};
+};
+
+// Writes to a file or a pipe as it is (WriteFile): "\n" stays "\n". A write that fails, as to
+// a closed pipe, fails the stream.
+class handle_output final : public buffered_output {
+public:
+    explicit handle_output(HANDLE handle) : handle_(handle) {
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
+    handle_output(const handle_output&) = delete;
+    handle_output& operator=(const handle_output&) = delete;
+    ~handle_output() override { write_out(true); }
+
+private:
+    bool write_out(bool /*all*/) override {
+        const char* next = pbase();
+        const char* const end = pptr();
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+        while (next < end) {
+            DWORD written = 0;
+            if (WriteFile(handle_, next, static_cast<DWORD>(end - next), &written, nullptr) ==
+                    FALSE ||
+                written == 0) {
+                return false;
+            }
+            next += written;
+        }
+        return true;
+    }
+
+    HANDLE handle_;
+    std::array<char, 65536> buffer_{};
+};
+
 // The console behind a standard handle, or nullptr when it is a file, a pipe or nothing.
 HANDLE console_of(DWORD which) {
     HANDLE handle = GetStdHandle(which);
@@ -172,28 +239,28 @@ std::vector<std::string> utf8_arguments(int argc, const wchar_t* const* argv) {
     return arguments;
 }
 
-standard_streams::standard_streams() : in_(&std::cin), out_(&std::cout), err_(&std::cerr) {
-    // Bytes in, bytes out: the C library would otherwise write "\r\n" for "\n", drop the "\r"
-    // of "\r\n" and end the input at Ctrl+Z.
-    for (FILE* stream : {stdin, stdout, stderr}) {
-        _setmode(_fileno(stream), _O_BINARY);
-    }
-    if (HANDLE console = console_of(STD_INPUT_HANDLE)) {
-        console_buffers_.push_back(std::make_unique<console_input>(console));
-        console_in_ = std::make_unique<std::istream>(console_buffers_.back().get());
-        in_ = console_in_.get();
-    }
-    if (HANDLE console = console_of(STD_OUTPUT_HANDLE)) {
-        console_buffers_.push_back(std::make_unique<console_output>(console));
-        console_out_ = std::make_unique<std::ostream>(console_buffers_.back().get());
-        out_ = console_out_.get();
-    }
-    if (HANDLE console = console_of(STD_ERROR_HANDLE)) {
-        console_buffers_.push_back(std::make_unique<console_output>(console));
-        console_err_ = std::make_unique<std::ostream>(console_buffers_.back().get());
-        console_err_->setf(std::ios::unitbuf);
-        err_ = console_err_.get();
-    }
+standard_streams::standard_streams() {
+    // A console holds UTF-16 text; a file or a pipe takes the bytes as they are. (Not the C++
+    // library's std::cin and std::cout: they bring wide streams the tool has no use for.)
+    const auto buffer_for = [&](DWORD which, bool input) -> std::streambuf* {
+        HANDLE handle = GetStdHandle(which);
+        if (HANDLE console = console_of(which)) {
+            if (input) {
+                buffers_.push_back(std::make_unique<console_input>(console));
+            } else {
+                buffers_.push_back(std::make_unique<console_output>(console));
+            }
+        } else if (input) {
+            buffers_.push_back(std::make_unique<handle_input>(handle));
+        } else {
+            buffers_.push_back(std::make_unique<handle_output>(handle));
+        }
+        return buffers_.back().get();
+    };
+    in_ = std::make_unique<std::istream>(buffer_for(STD_INPUT_HANDLE, true));
+    out_ = std::make_unique<std::ostream>(buffer_for(STD_OUTPUT_HANDLE, false));
+    err_ = std::make_unique<std::ostream>(buffer_for(STD_ERROR_HANDLE, false));
+    err_->setf(std::ios::unitbuf);
 }
 
 standard_streams::~standard_streams() {

@@ -17,8 +17,8 @@ namespace ridi::cli::windows {
 // The program's arguments after its name, as UTF-8 (a lone surrogate becomes U+FFFD).
 std::vector<std::string> utf8_arguments(int argc, const wchar_t* const* argv);
 
-// Standard input, output and error for run(): the C library's streams in binary mode, or a
-// console's, each as it is.
+// Standard input, output and error for run(): the standard handles' bytes unchanged (files and
+// pipes), or a console's text, each as it is.
 class standard_streams {
 public:
     standard_streams();
@@ -31,13 +31,10 @@ public:
     std::ostream& err() { return *err_; }
 
 private:
-    std::vector<std::unique_ptr<std::streambuf>> console_buffers_;
-    std::unique_ptr<std::istream> console_in_;
-    std::unique_ptr<std::ostream> console_out_;
-    std::unique_ptr<std::ostream> console_err_;
-    std::istream* in_;
-    std::ostream* out_;
-    std::ostream* err_;
+    std::vector<std::unique_ptr<std::streambuf>> buffers_; // outlive the streams on them
+    std::unique_ptr<std::istream> in_;
+    std::unique_ptr<std::ostream> out_;
+    std::unique_ptr<std::ostream> err_;
 };
 
 } // namespace ridi::cli::windows

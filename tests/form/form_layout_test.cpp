@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Twips to pixels at any DPI, and the one scale factor at which every text fits.
-#include "ridi/form_layout.hpp"
+// Twips to pixels at any DPI, what text each kind of control must show whole, and the one scale
+// factor at which every text fits.
+#include "ridi/form/form_layout.hpp"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,7 @@ struct scale_case {
     form::pixel_box box; // pixels at 96 DPI
     form::pixel_size text;
     double expected;
+    int edge_margin = 0; // pixels a text keeps from the window's right edge
 };
 
 class ScaleFactor : public testing::TestWithParam<scale_case> {};
@@ -57,12 +59,12 @@ TEST_P(ScaleFactor, SmallestThatFits) {
         {twips(c.box), c.text, less_frame},
         {twips({16, 40, 73, 17}), {10, 10}, less_frame},
     };
-    const double s = form::scale_factor(boxes, 96);
+    const double s = form::scale_factor(boxes, 96, c.edge_margin);
     if (c.expected < 16.0) {
-        EXPECT_TRUE(form::fits(boxes, 96, s));
+        EXPECT_TRUE(form::fits(boxes, 96, s, c.edge_margin));
     }
     if (c.expected > 1.0 && c.expected < 16.0) {
-        EXPECT_FALSE(form::fits(boxes, 96, s - 1e-3));
+        EXPECT_FALSE(form::fits(boxes, 96, s - 1e-3, c.edge_margin));
     }
     EXPECT_NEAR(s, c.expected, 0.01);
 }
@@ -70,14 +72,18 @@ TEST_P(ScaleFactor, SmallestThatFits) {
 // The room is the box less a 2-pixel frame all round; sizes round to whole pixels.
 INSTANTIATE_TEST_SUITE_P(
     Cases, ScaleFactor,
-    testing::Values(scale_case{"fits as drawn", {16, 0, 73, 17}, {69, 13}, 1.0},
-                    scale_case{"a pixel too wide", {16, 0, 73, 17}, {70, 13}, 73.5 / 73},
-                    scale_case{"twice the room", {16, 0, 73, 17}, {138, 13}, 141.5 / 73},
-                    scale_case{"height decides", {16, 0, 73, 17}, {10, 26}, 29.5 / 17},
-                    // At x 104 of 154, 50 pixels show: 46 of them are room.
-                    scale_case{"visible part fits", {104, 0, 73, 17}, {46, 13}, 1.0},
-                    scale_case{"visible part too small", {104, 0, 73, 17}, {60, 13}, 1.263},
-                    scale_case{"more than 16 times", {16, 0, 73, 17}, {5000, 13}, 16.0}));
+    testing::Values(
+        scale_case{"fits as drawn", {16, 0, 73, 17}, {69, 13}, 1.0},
+        scale_case{"a pixel too wide", {16, 0, 73, 17}, {70, 13}, 73.5 / 73},
+        scale_case{"twice the room", {16, 0, 73, 17}, {138, 13}, 141.5 / 73},
+        scale_case{"height decides", {16, 0, 73, 17}, {10, 26}, 29.5 / 17},
+        // At x 104 of 154, 50 pixels show: 46 of them are room.
+        scale_case{"visible part fits", {104, 0, 73, 17}, {46, 13}, 1.0},
+        scale_case{"visible part too small", {104, 0, 73, 17}, {60, 13}, 1.263},
+        // With 3 pixels kept from the edge, 43 are room: 46 needs the client 53
+        // pixels past the box's left, first at s = 161.5 / 154 (162 - 109).
+        scale_case{"visible part less the edge margin", {104, 0, 73, 17}, {46, 13}, 161.5 / 154, 3},
+        scale_case{"more than 16 times", {16, 0, 73, 17}, {5000, 13}, 16.0}));
 
 // At 144 DPI the same texts in pixels need less scaling: the boxes are already half as large again.
 TEST(FormLayout, ScaleAtHigherDpi) {
@@ -89,6 +95,37 @@ TEST(FormLayout, ScaleAtHigherDpi) {
     EXPECT_GT(s, 1.0);
     EXPECT_TRUE(form::fits(wider, 144, s));
     EXPECT_FALSE(form::fits(wider, 144, s - 1e-3));
+}
+
+// A stand-in for a toolkit's text measure: 10 pixels a character, 10 high in the message font
+// and 20 in the result font.
+form::pixel_size ten_a_character(std::u16string_view text, form::text_font font) {
+    return {10 * static_cast<int>(text.size()), font == form::text_font::result ? 20 : 10};
+}
+
+TEST(FormLayout, TextEachKindMustShowWhole) {
+    struct row {
+        const char* control;
+        std::u16string_view shows; // what the control holds now
+        form::pixel_size need;
+        const char* why;
+    };
+    const row rows[] = {
+        {"lbl_lbl_0", u"Frequency", {90, 10}, "a caption: its text"},
+        {"freq_txt", u"435.850", {71, 10}, "a field: what it holds and the caret"},
+        {"freq_txt", u"1", {11, 10}, "a field: what it holds now, not its starting text"},
+        {"cable_combo", u"RG-58", {61, 10}, "every cable name, RG-142 as wide as any"},
+        {"cable_combo", u"a cable name typed", {181, 10}, "what it holds, when wider"},
+        {"calc_cmd", u"&Calculate", {90, 10}, "the button: the \"&\" takes no room"},
+        {"coax_length_lbl", u"", {81, 20}, "a result: -000.000 in the result font, caret"},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.why);
+        const form::text_box box = form::fit_box(form::get(r.control), r.shows, ten_a_character,
+                                                 [](form::pixel_size size) { return size; });
+        EXPECT_EQ(box.text, r.need);
+        EXPECT_EQ(box.box.left, form::get(r.control).box.left);
+    }
 }
 
 } // namespace

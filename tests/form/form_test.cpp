@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's description: the table, the Tab order, the z-order that names
 // each input by its caption, and the cable list.
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ std::vector<std::string> names(const std::vector<const form::control*>& controls
     return out;
 }
 
-TEST(Form, TableOfPart21) {
+TEST(Form, EveryControlsNameKindBoxTabIndexTextAndTooltip) {
     struct row {
         const char* name;
         form::kind kind;

@@ -9,8 +9,8 @@
 #include "win32.hpp"
 
 #include "ridi/calculation.hpp"
-#include "ridi/form.hpp"
-#include "ridi/form_layout.hpp"
+#include "ridi/form/form.hpp"
+#include "ridi/form/form_layout.hpp"
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 
@@ -584,6 +584,119 @@ void z_order(const program& p) {
         shown += name + " ";
     }
     check(got == expected, "each caption is directly before its control in z-order", shown);
+    // Windows names a control after the STATIC right before it in z-order: nothing may stand
+    // between them, not even a window without an id.
+    for (const form::control& c : form::controls) {
+        if (const form::control* caption = form::caption_of(c.name)) {
+            HWND before = GetWindow(p.item(c.name), GW_HWNDPREV);
+            check(before == p.item(caption->name) &&
+                      _wcsicmp(class_of(before).c_str(), L"STATIC") == 0,
+                  std::string(c.name) + " comes right after its caption STATIC " +
+                      std::string(caption->name),
+                  narrow(class_of(before)) + " " + std::to_string(GetDlgCtrlID(before)));
+        }
+    }
+}
+
+// A result wider than its field shows from its start; the whole value is in the field.
+void wide_result(const program& p, const std::wstring& shots, const std::wstring& tag) {
+    p.reset_inputs();
+    p.set_text("freq_txt", u"0.0000001");
+    PostMessageW(p.item("calc_cmd"), BM_CLICK, 0, 0);
+    check(p.results_are(L"750000000.000", L"495000019.670"),
+          "0.0000001 MHz gives 750000000.000 and 495000019.670",
+          narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
+    for (const char* name : {"coax_length_lbl", "vf_length_lbl"}) {
+        const LRESULT first = SendMessageW(p.item(name), EM_GETFIRSTVISIBLELINE, 0, 0);
+        check(first == 0, std::string("the wide value in ") + name + " shows from its start",
+              "first character shown: " + std::to_string(first));
+    }
+    // The screenshot shows a six-character cable name in the cable field as well.
+    SendMessageW(p.item("cable_combo"), CB_SETCURSEL,
+                 static_cast<WPARAM>(SendMessageW(p.item("cable_combo"), CB_FINDSTRINGEXACT,
+                                                  static_cast<WPARAM>(-1),
+                                                  reinterpret_cast<LPARAM>(L"RG-213"))),
+                 0);
+    p.settle();
+    shoot(shots, tag, L"wide-result");
+    p.reset_inputs();
+}
+
+// The value-change events of the window's process seen out of context, by window.
+std::vector<HWND> value_changes;
+
+void CALLBACK on_value_change(HWINEVENTHOOK /*hook*/, DWORD event, HWND hwnd, LONG object,
+                              LONG child, DWORD /*thread*/, DWORD /*time*/) {
+    if (event == EVENT_OBJECT_VALUECHANGE && object == OBJID_CLIENT && child == CHILDID_SELF) {
+        value_changes.push_back(hwnd);
+    }
+}
+
+// After Calculate a screen reader hears both new values: the window raises a value change on
+// each result, which a hook in another process receives.
+void value_change_events(const program& p) {
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                        on_value_change, p.process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+    check(hook != nullptr, "a value-change hook on the window's process is set");
+    if (hook == nullptr) {
+        return;
+    }
+    p.reset_inputs();
+    value_changes.clear();
+    PostMessageW(p.item("calc_cmd"), BM_CLICK, 0, 0);
+    const auto heard = [&](std::string_view name) {
+        return std::find(value_changes.begin(), value_changes.end(), p.item(name)) !=
+               value_changes.end();
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!(heard("coax_length_lbl") && heard("vf_length_lbl")) &&
+           std::chrono::steady_clock::now() < deadline) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+    UnhookWinEvent(hook);
+    check(p.results_are(L"0.172", L"0.114"), "Calculate with the hook in place calculates");
+    for (const char* name : {"coax_length_lbl", "vf_length_lbl"}) {
+        check(heard(name), std::string("Calculate raises a value change on ") + name,
+              std::to_string(value_changes.size()) + " value changes in all");
+    }
+}
+
+// The window's screen-reader answers through MSAA, asked by ridi_msaa_probe.exe (beside this
+// program) in a process of its own that makes the window itself: Wine answers MSAA only there.
+void msaa_in_process() {
+    wchar_t self[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring probe = self;
+    probe = probe.substr(0, probe.find_last_of(L"\\/") + 1) + L"ridi_msaa_probe.exe";
+    std::wstring command = L"\"" + probe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process{};
+    std::fflush(stdout);
+    if (CreateProcessW(probe.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process) == FALSE) {
+        check(false, "ridi_msaa_probe.exe starts", std::to_string(GetLastError()));
+        return;
+    }
+    const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    if (!ended) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    check(ended && code == 0, "every MSAA answer in the window's own process is right (above)",
+          ended ? "status " + std::to_string(code) : "still running after 60 s");
 }
 
 void cable_list(const program& p) {
@@ -1089,6 +1202,31 @@ double geometry(const program& p, UINT dpi) {
               std::to_string(need.cx) + "x" + std::to_string(need.cy) + " in " +
                   std::to_string(visible) + "x" + std::to_string(box.bottom - box.top));
     }
+    // Every cable name fits the edit part of the cable field, beside its button and inside the
+    // edit's margins, with the caret after it.
+    std::wstring widest;
+    SIZE widest_size{};
+    for (const ridi::cable& entry : form::cable_list()) {
+        const std::wstring name = wide(entry.name);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
+        if (size.cx > widest_size.cx) {
+            widest = name;
+            widest_size = size;
+        }
+    }
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    HWND edit = GetComboBoxInfo(p.item("cable_combo"), &info) != FALSE
+                    ? info.hwndItem
+                    : FindWindowExW(p.item("cable_combo"), nullptr, L"Edit", nullptr);
+    RECT edit_client{};
+    GetClientRect(edit, &edit_client);
+    const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
+    const LONG room = edit_client.right - LOWORD(margins) - HIWORD(margins);
+    check(edit != nullptr && widest_size.cx + 1 <= room,
+          "the widest cable name " + narrow(widest) + " fits the cable field's edit part",
+          std::to_string(widest_size.cx) + " pixels and the caret in " + std::to_string(room));
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
@@ -1310,8 +1448,11 @@ int wmain(int argc, wchar_t** argv) {
     failure(p, shots, tag);
     tooltips(p, shots, tag);
     result_look(p, dpi, shots, tag);
+    value_change_events(p);
+    wide_result(p, shots, tag);
     dpi_change(p, dpi);
     stop(p);
+    msaa_in_process();
     decimal_comma(exe);
     large_font(exe, dpi, shots, tag);
 

@@ -1,12 +1,14 @@
 # SPDX-FileCopyrightText: 2026 RI-DI developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds of the running window's results over AT-SPI: after Calculate is
-pressed (through AT-SPI, as an assistive tool would), each result is labelled by its caption
-and its value is readable. Needs the window running with accessibility on, on this session bus."""
+pressed (through AT-SPI, as an assistive tool would), each result is labelled by its caption,
+its value is readable, and the new value was announced as new text of the result, not as a new
+name. Needs the window running with accessibility on, on this session bus."""
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 # caption, value with the starting inputs, why
 RESULTS = [
@@ -52,7 +54,31 @@ presses = [i for i in range(action.nActions) if action.getName(i) == "Press"]
 if not presses:
     print("FAIL Calculate offers no Press action")
     sys.exit(1)
-action.doAction(presses[0])
+
+# What a screen reader hears while Calculate is pressed: the events of text and name changes.
+heard = []
+
+
+def on_event(event):
+    try:
+        heard.append((event.type, event.source.name, event.source.getRole()))
+    except Exception:  # an object gone meanwhile
+        pass
+
+
+def press():
+    action.doAction(presses[0])
+    GLib.timeout_add(1500, lambda: pyatspi.Registry.stop() and False)
+    return False
+
+
+pyatspi.Registry.registerEventListener(
+    on_event, "object:text-changed", "object:property-change:accessible-name")
+GLib.idle_add(press)
+GLib.timeout_add(10000, lambda: pyatspi.Registry.stop() and False)  # at the latest
+pyatspi.Registry.start()
+pyatspi.Registry.deregisterEventListener(
+    on_event, "object:text-changed", "object:property-change:accessible-name")
 
 for caption_text, value, why in RESULTS:
     caption = find(app, pyatspi.ROLE_LABEL, caption_text)
@@ -75,6 +101,13 @@ for caption_text, value, why in RESULTS:
         failures.append(f"{caption_text!r} reads {shown!r}, not {value!r} ({why})")
     if not result.description:
         failures.append(f"the result under {caption_text!r} has no description")
+    role = result.getRole()
+    of_result = [kind for kind, name, r in heard if name == caption_text and r == role]
+    if not any(kind.startswith("object:text-changed:insert") for kind in of_result):
+        failures.append(f"the new value under {caption_text!r} was not announced as new text "
+                        f"(heard {of_result})")
+    if any(kind.startswith("object:property-change:accessible-name") for kind in of_result):
+        failures.append(f"the new value under {caption_text!r} was announced as a new name")
 
 for failure in failures:
     print("FAIL", failure)

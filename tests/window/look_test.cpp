@@ -38,9 +38,6 @@ private slots:
 
     void scaled_layout_data();
     void scaled_layout();
-
-    void scale_factor_data();
-    void scale_factor();
 };
 
 void look_test::result_labels() {
@@ -75,7 +72,8 @@ void look_test::result_labels() {
 void look_test::scaled_layout_data() {
     QTest::addColumn<font_choice>("font");
     QTest::addColumn<bool>("as_drawn");
-    QTest::newRow("Liberation Sans 8") << font_choice{"Liberation Sans", 8} << true;
+    QTest::newRow("Liberation Sans 7.5") << font_choice{"Liberation Sans", 7.5} << true;
+    QTest::newRow("Liberation Sans 8") << font_choice{"Liberation Sans", 8} << false;
     QTest::newRow("DejaVu Sans 9") << font_choice{"DejaVu Sans", 9} << false;
     QTest::newRow("DejaVu Sans 14") << font_choice{"DejaVu Sans", 14} << false;
     QTest::newRow("Liberation Sans 14") << font_choice{"Liberation Sans", 14} << false;
@@ -129,67 +127,39 @@ void look_test::scaled_layout() {
 
         if (name.startsWith(QLatin1String("lbl_lbl"))) {
             // A caption label draws its text from its left edge; what lies past the window's
-            // right edge is not seen.
+            // right edge is not seen, and its text ends as far from that edge as a field's
+            // text from its own edge: the field's margin and the caret's pixel.
             const auto* label = static_cast<const QLabel*>(control);
             const QFontMetrics metrics = label->fontMetrics();
-            const int visible = std::min(box.right() + 1, client.width()) - box.left();
+            const int visible =
+                std::min(box.right() + 1, client.width() - ridi::layout::text_end_margin) -
+                box.left();
             check(place.name.data(), {metrics.horizontalAdvance(label->text()), metrics.height()},
                   {visible, box.height()});
         }
     }
-    check("freq_txt", ridi::layout::field_text_size(w.freq()->fontMetrics(), w.freq()->text()),
+    // A field's text and the caret after it; in the cable field every cable name, 2 pixels
+    // inside the edit part on either side, so none touches the arrow.
+    const auto field_text = [](const QWidget& field, const QString& text) {
+        return QSize(field.fontMetrics().horizontalAdvance(text) + 1, field.fontMetrics().height());
+    };
+    check("freq_txt", field_text(*w.freq(), w.freq()->text()),
           ridi::layout::text_room(*w.freq(), w.freq()->size()));
-    check("qtr_num_txt",
-          ridi::layout::field_text_size(w.qtr_num()->fontMetrics(), w.qtr_num()->text()),
+    check("qtr_num_txt", field_text(*w.qtr_num(), w.qtr_num()->text()),
           ridi::layout::text_room(*w.qtr_num(), w.qtr_num()->size()));
     const QLineEdit* cable_field = w.cable()->lineEdit();
-    check("cable_combo", ridi::layout::field_text_size(cable_field->fontMetrics(), "RG-58"),
-          {cable_field->width() - 4, cable_field->height()});
-    check("calc_cmd", ridi::layout::text_size(w.calc()->fontMetrics(), w.calc()->text(), true),
+    for (const ridi::cable& entry : ridi::cable_catalogue()) {
+        const QString cable = QString::fromUtf16(entry.name.data(), qsizetype(entry.name.size()));
+        check(qPrintable(cable), field_text(*cable_field, cable),
+              {cable_field->width() - 4, cable_field->height()});
+    }
+    const QFontMetrics button = w.calc()->fontMetrics();
+    check("calc_cmd", {button.horizontalAdvance(QStringLiteral("Calculate")), button.height()},
           ridi::layout::text_room(*w.calc(), w.calc()->size()));
     if (!as_drawn) {
         // Any smaller factor would clip the tightest text: it fills its room to a pixel.
         QVERIFY2(tightest > 0.95, qPrintable(QString::number(tightest)));
     }
-}
-
-void look_test::scale_factor_data() {
-    QTest::addColumn<QRect>("box");
-    QTest::addColumn<QSize>("text");
-    QTest::addColumn<double>("expected");
-    // The room is the box less a 2-pixel frame all round; sizes round to whole pixels.
-    QTest::newRow("fits as drawn") << QRect(16, 0, 73, 17) << QSize(69, 13) << 1.0;
-    QTest::newRow("a pixel too wide") << QRect(16, 0, 73, 17) << QSize(70, 13) << 73.5 / 73;
-    QTest::newRow("twice the room") << QRect(16, 0, 73, 17) << QSize(138, 13) << 141.5 / 73;
-    QTest::newRow("height decides") << QRect(16, 0, 73, 17) << QSize(10, 26) << 29.5 / 17;
-    // At x 104 of 154, 50 pixels show: 46 of them are room.
-    QTest::newRow("visible part fits") << QRect(104, 0, 73, 17) << QSize(46, 13) << 1.0;
-    QTest::newRow("visible part too small") << QRect(104, 0, 73, 17) << QSize(60, 13) << 1.263;
-    QTest::newRow("more than 16 times") << QRect(16, 0, 73, 17) << QSize(5000, 13) << 16.0;
-}
-
-void look_test::scale_factor() {
-    QFETCH(QRect, box);
-    QFETCH(QSize, text);
-    QFETCH(double, expected);
-    const auto less_frame = [](ridi::form::pixel_size size) {
-        return ridi::form::pixel_size{size.width - 4, size.height - 4};
-    };
-    // The boxes of the table are in pixels at 100 %, 15 twips each.
-    const ridi::form::text_box boxes[] = {
-        {{box.x() * 15, box.y() * 15, box.width() * 15, box.height() * 15},
-         {text.width(), text.height()},
-         less_frame},
-        {{16 * 15, 40 * 15, 73 * 15, 17 * 15}, {10, 10}, less_frame},
-    };
-    const double s = ridi::form::scale_factor(boxes, 96);
-    if (expected < 16.0) {
-        QVERIFY(ridi::form::fits(boxes, 96, s));
-    }
-    if (expected > 1.0 && expected < 16.0) {
-        QVERIFY(!ridi::form::fits(boxes, 96, s - 1e-3)); // the smallest that fits
-    }
-    QVERIFY2(std::abs(s - expected) < 0.01, qPrintable(QString::number(s, 'g', 10)));
 }
 
 QTEST_MAIN(look_test)

@@ -4,7 +4,7 @@
 // the texts the core gives for the same inputs.
 #pragma once
 
-#include "coax_frm.hpp"
+#include "qt_coax_frm.hpp"
 
 #include "ridi/calculation.hpp"
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
 
 #include <algorithm>
 #include <stdexcept>

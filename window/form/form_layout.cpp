@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ridi/form_layout.hpp"
+#include "ridi/form/form_layout.hpp"
 
 #include <algorithm>
 
@@ -25,22 +25,23 @@ pixel_size client_pixels(double pixels_per_inch, double s) noexcept {
     return to_pixels(client, pixels_per_inch, s);
 }
 
-bool fits(std::span<const text_box> boxes, double pixels_per_inch, double s) noexcept {
+bool fits(std::span<const text_box> boxes, double pixels_per_inch, double s,
+          int edge_margin) noexcept {
     const int client_width = client_pixels(pixels_per_inch, s).width;
     return std::all_of(boxes.begin(), boxes.end(), [&](const text_box& b) {
         const pixel_box box = to_pixels(b.box, pixels_per_inch, s);
         pixel_size room = b.room({box.width, box.height});
-        room.width -= std::max(0, box.left + box.width - client_width);
+        room.width -= std::max(0, box.left + box.width - (client_width - edge_margin));
         return room.width >= b.text.width && room.height >= b.text.height;
     });
 }
 
-double scale_factor(std::span<const text_box> boxes, double pixels_per_inch) {
+double scale_factor(std::span<const text_box> boxes, double pixels_per_inch, int edge_margin) {
     constexpr double largest = 16.0;
-    if (fits(boxes, pixels_per_inch, 1.0)) {
+    if (fits(boxes, pixels_per_inch, 1.0, edge_margin)) {
         return 1.0;
     }
-    if (!fits(boxes, pixels_per_inch, largest)) {
+    if (!fits(boxes, pixels_per_inch, largest, edge_margin)) {
         return largest;
     }
     // Bisection: `low` never fits, `high` always does. The room grows with the box, so the
@@ -49,9 +50,43 @@ double scale_factor(std::span<const text_box> boxes, double pixels_per_inch) {
     double high = largest;
     while (high - low > 1e-6) {
         const double middle = (low + high) / 2;
-        (fits(boxes, pixels_per_inch, middle) ? high : low) = middle;
+        (fits(boxes, pixels_per_inch, middle, edge_margin) ? high : low) = middle;
     }
     return high;
+}
+
+text_to_fit texts_to_fit(const control& control, std::u16string_view current_text) {
+    switch (control.kind) {
+    case kind::caption_label:
+        return {{std::u16string(control.text)}, text_font::message, 0};
+    case kind::push_button:
+        return {{shown_caption(control.text)}, text_font::message, 0};
+    case kind::text_field:
+        return {{std::u16string(current_text)}, text_font::message, 1};
+    case kind::drop_down: {
+        text_to_fit fit{{std::u16string(current_text)}, text_font::message, 1};
+        for (const cable& entry : cable_list()) {
+            fit.texts.emplace_back(entry.name);
+        }
+        return fit;
+    }
+    case kind::result_label:
+        return {{std::u16string(widest_result)}, text_font::result, 1};
+    }
+    return {{}, text_font::message, 0};
+}
+
+text_box fit_box(const control& control, std::u16string_view current_text,
+                 const text_measure& measure, std::function<pixel_size(pixel_size)> room) {
+    const text_to_fit fit = texts_to_fit(control, current_text);
+    pixel_size need{0, 0};
+    for (const std::u16string& text : fit.texts) {
+        const pixel_size size = measure(text, fit.font);
+        need.width = std::max(need.width, size.width);
+        need.height = std::max(need.height, size.height);
+    }
+    need.width += fit.caret;
+    return {control.box, need, std::move(room)};
 }
 
 } // namespace ridi::form

@@ -14,7 +14,7 @@ namespace ridi {
 // Shows `message` to the user on behalf of `window`. Tests put their own in place of the box.
 using error_reporter = std::function<void(QWidget& window, const QString& message)>;
 
-// A warning message box titled "RI-DI", modal to `window`.
+// A warning message box with the window's title, modal to `window`.
 void show_error_box(QWidget& window, const QString& message);
 
 } // namespace ridi

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's layout (ridi/form_layout.hpp) in Qt's types. Qt lays out in logical pixels of a
+// The window's layout (ridi/form/form_layout.hpp) in Qt's types. Qt lays out in logical pixels of a
 // 96-dot inch and scales to the screen itself.
 #pragma once
 
-#include "ridi/form_layout.hpp"
+#include "ridi/form/form_layout.hpp"
 
 #include <QRect>
 #include <QSize>

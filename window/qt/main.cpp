@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ridi: the RI-DI window.
-#include "coax_frm.hpp"
+#include "qt_coax_frm.hpp"
 
 #include "ridi/version.hpp"
 
@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -36,6 +38,35 @@ bool display_available(int argc, char** argv) {
 #endif
 }
 
+// While Qt opens the display, its messages are held back: when it cannot, it gives up with
+// several lines and an abort, where one line and status 1 say it all. Once it is open, the
+// messages held back go where Qt would have put them.
+std::vector<std::pair<QtMsgType, QString>> held_messages;
+QtMessageHandler qt_handler = nullptr;
+
+void hold_message(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+    if (type == QtFatalMsg) {
+        const char* display = std::getenv("DISPLAY");
+        if (display != nullptr && *display != '\0') {
+            std::fprintf(stderr, "ridi: cannot open the display %s\n", display);
+        } else {
+            std::fputs("ridi: cannot open the window's display\n", stderr);
+        }
+        std::_Exit(EXIT_FAILURE);
+    }
+    held_messages.emplace_back(type, message);
+}
+
+void pass_on_held_messages() {
+    qInstallMessageHandler(qt_handler);
+    for (const auto& [type, message] : held_messages) {
+        if (qt_handler != nullptr) {
+            qt_handler(type, QMessageLogContext(), message);
+        }
+    }
+    held_messages.clear();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -45,7 +76,9 @@ int main(int argc, char** argv) {
                    stderr);
         return EXIT_FAILURE;
     }
+    qt_handler = qInstallMessageHandler(hold_message);
     QApplication app(argc, argv);
+    pass_on_held_messages();
     QApplication::setApplicationName(QStringLiteral("RI-DI"));
     QApplication::setApplicationVersion(
         QString::fromUtf8(ridi::version.data(), static_cast<qsizetype>(ridi::version.size())));

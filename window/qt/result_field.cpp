@@ -85,6 +85,9 @@ result_field::result_field(QWidget* parent) : QLabel(parent) {
 
 void result_field::set_caption(QLabel& caption) {
     caption.setBuddy(this);
+    // A label without a name of its own tells screen readers of every new text as a new name;
+    // with its caption as its name, a new value is heard as new text.
+    setAccessibleName(caption.text());
 }
 
 void result_field::select_all() {

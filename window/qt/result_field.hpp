@@ -17,7 +17,7 @@ public:
     explicit result_field(QWidget* parent = nullptr);
 
     // Ties `caption` to this field: screen readers announce the caption as the field's name and
-    // label, and read the value as its text.
+    // label, read the value as its text and hear a new value as new text.
     void set_caption(QLabel& caption);
 
     void select_all();

@@ -3,7 +3,6 @@
 #include "text_room.hpp"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,9 +11,6 @@
 
 namespace ridi::layout {
 namespace {
-
-// A one-line text field draws its text this far inside its contents on either side.
-constexpr int field_text_margin = 2;
 
 QSize without_field_margins(QSize contents, const QLineEdit& field) {
     const QMargins margins = field.textMargins();
@@ -71,15 +67,6 @@ QSize text_room(const QPushButton& button, QSize box) {
     option.text = button.text();
     option.features = button.isFlat() ? QStyleOptionButton::Flat : QStyleOptionButton::None;
     return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).size();
-}
-
-QSize text_size(const QFontMetrics& metrics, const QString& text, bool access_key) {
-    const int flags = Qt::TextSingleLine | (access_key ? Qt::TextShowMnemonic : 0);
-    return {metrics.size(flags, text).width(), metrics.height()};
-}
-
-QSize field_text_size(const QFontMetrics& metrics, const QString& text) {
-    return {metrics.horizontalAdvance(text) + 1, metrics.height()};
 }
 
 } // namespace ridi::layout

@@ -9,7 +9,6 @@
 #include <QString>
 
 class QComboBox;
-class QFontMetrics;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,11 +20,11 @@ QSize text_room(const QLineEdit& field, QSize box);
 QSize text_room(const QComboBox& combo, QSize box); // for the text in its edit field
 QSize text_room(const QPushButton& button, QSize box);
 
-// The size one line of `text` takes in `metrics`. With `access_key`, an "&" marks the access
-// key and takes no room of its own, as on a button.
-QSize text_size(const QFontMetrics& metrics, const QString& text, bool access_key = false);
+// A one-line text field draws its text this far inside its contents on either side.
+inline constexpr int field_text_margin = 2;
 
-// The same, in a one-line text field, which also needs a pixel for the cursor after the text.
-QSize field_text_size(const QFontMetrics& metrics, const QString& text);
+// How far the end of a text stays from whatever ends its room, the window's edge included: a
+// field's margin and the pixel of the caret after its text.
+inline constexpr int text_end_margin = field_text_margin + 1;
 
 } // namespace ridi::layout

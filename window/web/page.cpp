@@ -6,8 +6,8 @@
 // Every text, box, the tab order, the access key and the cable list come from ridi_form. The
 // style sheet and the scripts (the core's loader, then the page's own) go inside the page, so
 // that it comes in one request beside the core's WebAssembly.
-#include "ridi/form.hpp"
-#include "ridi/form_layout.hpp"
+#include "ridi/form/form.hpp"
+#include "ridi/form/form_layout.hpp"
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 

@@ -3,7 +3,7 @@
 // The Win32 window's control ids, shared with the program that drives it in the tests.
 #pragma once
 
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
 
 #include <cstddef>
 #include <string_view>

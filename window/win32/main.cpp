@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ridi.exe: the RI-DI window on Windows.
-#include "coax_frm.hpp"
+#include "win32_coax_frm.hpp"
 
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
 #include "ridi/utf.hpp"
 
 #include <commctrl.h>

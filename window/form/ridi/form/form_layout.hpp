@@ -5,10 +5,13 @@
 // given size leaves for its text.
 #pragma once
 
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
 
 #include <functional>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace ridi::form {
 
@@ -50,11 +53,35 @@ struct text_box {
 };
 
 // True when every text fits its box at `pixels_per_inch` and scale `s`. A box that runs past
-// the client area's right edge only counts with its visible part.
-bool fits(std::span<const text_box> boxes, double pixels_per_inch, double s) noexcept;
+// the client area's right edge only counts with its visible part, less `edge_margin` pixels
+// that its text keeps from the edge.
+bool fits(std::span<const text_box> boxes, double pixels_per_inch, double s,
+          int edge_margin = 0) noexcept;
 
 // The smallest s >= 1 at which every text fits, to well below a pixel; 1 when they fit as laid
 // out. Texts that would need more than 16 times the layout get 16.
-double scale_factor(std::span<const text_box> boxes, double pixels_per_inch);
+double scale_factor(std::span<const text_box> boxes, double pixels_per_inch, int edge_margin = 0);
+
+enum class text_font {
+    message, // the toolkit's font for dialogs
+    result,  // result_font
+};
+
+// What a control must show whole, by its kind: a caption its text, the button its caption
+// without the "&", a text field what it holds now, the cable field every catalogue name and
+// what it holds now, a result the widest result; in the message font but for the results. A
+// control the caret can be in also needs a pixel for the caret after the text.
+struct text_to_fit {
+    std::vector<std::u16string> texts; // the widest of them decides
+    text_font font;
+    int caret; // pixels after the text
+};
+text_to_fit texts_to_fit(const control& control, std::u16string_view current_text);
+
+// The text_box of `control`: the size of the widest of its texts_to_fit as `measure` finds it in
+// the toolkit, the caret added, against the `room` the toolkit's control leaves.
+using text_measure = std::function<pixel_size(std::u16string_view text, text_font font)>;
+text_box fit_box(const control& control, std::u16string_view current_text,
+                 const text_measure& measure, std::function<pixel_size(pixel_size)> room);
 
 } // namespace ridi::form

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "coax_frm.hpp"
+#include "qt_coax_frm.hpp"
 
 #include "layout.hpp"
 #include "result_field.hpp"
@@ -8,7 +8,8 @@
 #include "window_icon.hpp"
 
 #include "ridi/catalogue.hpp"
-#include "ridi/form.hpp"
+#include "ridi/form/form.hpp"
+#include "ridi/form/form_layout.hpp"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -126,12 +127,22 @@ QWidget* make_control(QWidget* window, const form::control& description) {
     return nullptr;
 }
 
-// A text that must fit `control`, whose box in the layout goes by its object name.
-template <class Control> form::text_box text_box_for(const Control& control, QSize text) {
-    return {form::get(control.objectName().toStdString()).box, layout::to_pixel_size(text),
-            [&control](form::pixel_size box) {
-                return layout::to_pixel_size(layout::text_room(control, layout::to_qsize(box)));
-            }};
+// The text that must fit `control` (what its kind shows, as `shows` has it now), measured in
+// the font of `text_widget`, which draws it.
+template <class Control>
+form::text_box text_box_for(const Control& control, const QWidget& text_widget,
+                            const QString& shows) {
+    const form::control& description = form::get(control.objectName().toStdString());
+    const QFontMetrics metrics = text_widget.fontMetrics();
+    return form::fit_box(
+        description, shows.toStdU16String(),
+        [metrics](std::u16string_view text, form::text_font /*font*/) {
+            // Each control draws in its own font: the message font, or a result's.
+            return form::pixel_size{metrics.horizontalAdvance(to_qstring(text)), metrics.height()};
+        },
+        [&control](form::pixel_size box) {
+            return layout::to_pixel_size(layout::text_room(control, layout::to_qsize(box)));
+        });
 }
 
 } // namespace
@@ -167,9 +178,9 @@ coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent
     qtr_num_txt_ = control<QLineEdit>("qtr_num_txt");
     cable_combo_ = control<QComboBox>("cable_combo");
     calc_cmd_ = control<command_button>("calc_cmd");
-    coax_length_lbl_ = control<QLabel>("coax_length_lbl");
-    vf_length_lbl_ = control<QLabel>("vf_length_lbl");
-    connect(calc_cmd_, &QPushButton::clicked, this, &coax_frm::calc_cmd_Click);
+    coax_length_lbl_ = control<result_field>("coax_length_lbl");
+    vf_length_lbl_ = control<result_field>("vf_length_lbl");
+    connect(calc_cmd_, &QPushButton::clicked, this, [this] { calc_cmd_Click(); });
 
     // Each input and each result is named after its caption, for screen readers.
     for (const form::control& caption : form::controls) {
@@ -210,65 +221,55 @@ template <class T> T* coax_frm::control(std::string_view name) const {
 void coax_frm::place_controls() {
     std::vector<form::text_box> boxes;
     for (QLabel* label : lbl_lbl_) {
-        boxes.push_back(
-            text_box_for(*label, layout::text_size(label->fontMetrics(), label->text())));
+        boxes.push_back(text_box_for(*label, *label, label->text()));
     }
     for (QLineEdit* field : {freq_txt_, qtr_num_txt_}) {
-        boxes.push_back(
-            text_box_for(*field, layout::field_text_size(field->fontMetrics(), field->text())));
+        boxes.push_back(text_box_for(*field, *field, field->text()));
     }
     boxes.push_back(
-        text_box_for(*cable_combo_, layout::field_text_size(cable_combo_->lineEdit()->fontMetrics(),
-                                                            cable_combo_->currentText())));
-    boxes.push_back(text_box_for(
-        *calc_cmd_, layout::text_size(calc_cmd_->fontMetrics(), calc_cmd_->text(), true)));
-    for (QLabel* label : {coax_length_lbl_, vf_length_lbl_}) {
-        boxes.push_back(text_box_for(
-            *label, layout::text_size(label->fontMetrics(), to_qstring(form::widest_result))));
+        text_box_for(*cable_combo_, *cable_combo_->lineEdit(), cable_combo_->currentText()));
+    boxes.push_back(text_box_for(*calc_cmd_, *calc_cmd_, calc_cmd_->text()));
+    for (QLabel* label :
+         {static_cast<QLabel*>(coax_length_lbl_), static_cast<QLabel*>(vf_length_lbl_)}) {
+        boxes.push_back(text_box_for(*label, *label, label->text()));
     }
 
-    scale_ = form::scale_factor(boxes, layout::pixels_per_inch);
+    // A caption keeps the same room from the window's edge as a field's text from its edge or
+    // the drop-down's arrow.
+    scale_ = form::scale_factor(boxes, layout::pixels_per_inch, layout::text_end_margin);
     for (const form::control& description : form::controls) {
         control<QWidget>(description.name)->setGeometry(layout::pixels(description.name, scale_));
     }
     setFixedSize(layout::client_pixels(scale_));
 }
 
-void coax_frm::calc_cmd_Click() {
-    try {
-        ridi::calc_cmd_Click(*this, options_);
-    } catch (const std::exception& error) {
-        report_(*this, QString::fromUtf8(error.what()));
+std::u16string coax_frm::control_text(const form::control& description) {
+    QWidget* widget = control<QWidget>(description.name);
+    switch (description.kind) {
+    case form::kind::text_field:
+        return static_cast<QLineEdit*>(widget)->text().toStdU16String();
+    case form::kind::drop_down:
+        return static_cast<QComboBox*>(widget)->currentText().toStdU16String();
+    case form::kind::push_button:
+        return static_cast<QPushButton*>(widget)->text().toStdU16String();
+    case form::kind::caption_label:
+    case form::kind::result_label:
+        break;
     }
+    return static_cast<QLabel*>(widget)->text().toStdU16String();
 }
 
-float coax_frm::Get_Vk() {
-    return ridi::Get_Vk(cable_text());
+void coax_frm::set_control_text(const form::control& description, std::u16string_view text) {
+    // The calculation writes only the results, which are labels.
+    control<QLabel>(description.name)->setText(to_qstring(text));
 }
 
-std::u16string_view coax_frm::hold(QString text) {
-    read_ = std::move(text);
-    return {reinterpret_cast<const char16_t*>(read_.utf16()),
-            static_cast<std::size_t>(read_.size())};
-}
-
-std::u16string_view coax_frm::freq_text() {
-    return hold(freq_txt_->text());
-}
-std::u16string_view coax_frm::qtr_num_text() {
-    return hold(qtr_num_txt_->text());
-}
-std::u16string_view coax_frm::cable_text() {
-    return hold(cable_combo_->currentText());
-}
-std::u16string_view coax_frm::coax_length_caption() {
-    return hold(coax_length_lbl_->text());
-}
-void coax_frm::set_coax_length_caption(std::u16string_view caption) {
-    coax_length_lbl_->setText(to_qstring(caption));
-}
-void coax_frm::set_vf_length_caption(std::u16string_view caption) {
-    vf_length_lbl_->setText(to_qstring(caption));
+void coax_frm::report_failure(std::u16string_view message) noexcept {
+    try {
+        report_(*this, to_qstring(message));
+    } catch (...) {
+        qWarning("ridi: a failure could not be shown");
+    }
 }
 
 } // namespace ridi

@@ -1,18 +1,19 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "coax_frm.hpp"
+#include "win32_coax_frm.hpp"
 
 #include "control_ids.hpp"
 
 #include "ridi/catalogue.hpp"
-#include "ridi/form.hpp"
-#include "ridi/form_layout.hpp"
+#include "ridi/form/form.hpp"
+#include "ridi/form/form_layout.hpp"
 #include "ridi/utf.hpp"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
@@ -20,7 +21,6 @@
 namespace ridi::win32 {
 namespace {
 
-constexpr wchar_t class_name[] = L"ridi_coax_frm";
 constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD window_ex_style = 0;
 
@@ -84,7 +84,7 @@ int metric(int index, UINT dpi) {
 }
 
 // The font Windows uses for dialogs, at `dpi`.
-HFONT create_message_font(UINT dpi) {
+font_handle create_message_font(UINT dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     BOOL got = FALSE;
@@ -99,14 +99,14 @@ HFONT create_message_font(UINT dpi) {
         metrics.lfMessageFont.lfHeight = MulDiv(
             metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(system_dpi()));
     }
-    HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+    font_handle font(CreateFontIndirectW(&metrics.lfMessageFont));
     if (font == nullptr) {
         fail("CreateFontIndirect");
     }
     return font;
 }
 
-HFONT create_result_font(UINT dpi) {
+font_handle create_result_font(UINT dpi) {
     const form::font& result = form::result_font;
     LOGFONTW font{};
     font.lfHeight = -static_cast<LONG>(std::lround(result.points * dpi / 72.0));
@@ -118,7 +118,7 @@ HFONT create_result_font(UINT dpi) {
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
     const std::wstring family = wide(result.family);
     family.copy(font.lfFaceName, LF_FACESIZE - 1);
-    HFONT handle = CreateFontIndirectW(&font);
+    font_handle handle(CreateFontIndirectW(&font));
     if (handle == nullptr) {
         fail("CreateFontIndirect");
     }
@@ -158,12 +158,16 @@ int edit_margins(HWND edit) {
     return LOWORD(margins) + HIWORD(margins);
 }
 
-} // namespace
-
-coax_frm::coax_frm(HINSTANCE instance) : instance_(instance) {
+// The window class, registered once per process: a second window finds it there.
+void register_window_class(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = window_proc;
+    if (GetClassInfoExW(instance, class_name, &window_class) != FALSE) {
+        return;
+    }
+    window_class = {};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -174,45 +178,60 @@ coax_frm::coax_frm(HINSTANCE instance) : instance_(instance) {
     window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON,
                                                          GetSystemMetrics(SM_CXSMICON),
                                                          GetSystemMetrics(SM_CYSMICON), 0));
-    if (RegisterClassExW(&window_class) == 0) {
+    if (RegisterClassExW(&window_class) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         fail("RegisterClassEx");
     }
-    result_brush_ = CreateSolidBrush(RGB(form::result_background.red, form::result_background.green,
-                                         form::result_background.blue));
+}
+
+} // namespace
+
+coax_frm::coax_frm(HINSTANCE instance) : instance_(instance) {
+    register_window_class(instance, window_proc);
+    result_brush_.reset(CreateSolidBrush(RGB(
+        form::result_background.red, form::result_background.green, form::result_background.blue)));
+    if (result_brush_ == nullptr) {
+        fail("CreateSolidBrush");
+    }
     read_locale();
 
+    // The controls are made in WM_CREATE: when one fails, Windows destroys the window before
+    // CreateWindowEx returns, and the failure is thrown from here.
     const std::wstring title = wide(form::title);
-    hwnd_ = CreateWindowExW(window_ex_style, class_name, title.c_str(), window_style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 200, 200, nullptr, nullptr, instance, this);
-    if (hwnd_ == nullptr) {
+    HWND created =
+        CreateWindowExW(window_ex_style, class_name, title.c_str(), window_style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 200, 200, nullptr, nullptr, instance, this);
+    if (created == nullptr) {
+        if (create_failure_) {
+            std::rethrow_exception(create_failure_);
+        }
         fail("CreateWindowEx");
     }
-    create_controls();
-    add_tooltips();
-    lay_out(window_dpi(hwnd_));
 }
 
 coax_frm::~coax_frm() {
     if (hwnd_ != nullptr) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
+        // From here on the window procedure no longer reaches this object; then the window,
+        // the first member to go, is destroyed with its controls.
+        SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);
     }
-    for (HICON icon : {big_icon_, small_icon_}) {
-        if (icon != nullptr) {
-            DestroyIcon(icon);
-        }
-    }
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(message_font_), static_cast<HGDIOBJ>(result_font_),
-                           static_cast<HGDIOBJ>(result_brush_)}) {
-        if (object != nullptr) {
-            DeleteObject(object);
-        }
+}
+
+bool coax_frm::create() noexcept {
+    try {
+        create_controls();
+        add_tooltips();
+        lay_out(window_dpi(hwnd()));
+        ready_ = true;
+        return true;
+    } catch (...) {
+        create_failure_ = std::current_exception();
+        return false;
     }
 }
 
 void coax_frm::show(int show_command) {
-    ShowWindow(hwnd_, show_command);
-    UpdateWindow(hwnd_);
+    ShowWindow(hwnd(), show_command);
+    UpdateWindow(hwnd());
     focus_ = control(form::first_focus().name);
     SetFocus(focus_);
 }
@@ -249,34 +268,35 @@ void coax_frm::create_controls() {
             break;
         }
         const std::wstring text = wide(description->text);
-        HWND hwnd = CreateWindowExW(
+        HWND created = CreateWindowExW(
             ex_style, window_class, description->kind == form::kind::drop_down ? L"" : text.c_str(),
-            style, 0, 0, 10, 10, hwnd_,
+            style, 0, 0, 10, 10, hwnd(),
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(index))), // NOLINT
             instance_, nullptr);
-        if (hwnd == nullptr) {
+        if (created == nullptr) {
             fail("CreateWindowEx");
         }
-        controls_[index] = hwnd;
+        controls_[index] = created;
         switch (description->kind) {
         case form::kind::text_field:
         case form::kind::result_label:
-            SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0); // no limit but the system's
+            SendMessageW(created, EM_SETLIMITTEXT, 0, 0); // no limit but the system's
             break;
         case form::kind::drop_down:
             for (const cable& entry : form::cable_list()) {
                 const std::wstring name = wide(entry.name);
                 const LRESULT item =
-                    SendMessageW(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+                    SendMessageW(created, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
                 if (item < 0) {
                     fail("CB_ADDSTRING");
                 }
-                SendMessageW(hwnd, CB_SETITEMDATA, static_cast<WPARAM>(item),
+                SendMessageW(created, CB_SETITEMDATA, static_cast<WPARAM>(item),
                              form::cable_item_value);
             }
-            SendMessageW(hwnd, CB_LIMITTEXT, 0, 0);
-            SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(form::starting_cable_index()), 0);
-            write(hwnd, description->text);
+            SendMessageW(created, CB_LIMITTEXT, 0, 0);
+            SendMessageW(created, CB_SETCURSEL, static_cast<WPARAM>(form::starting_cable_index()),
+                         0);
+            set_control_text(*description, description->text);
             break;
         default:
             break;
@@ -288,7 +308,7 @@ void coax_frm::add_tooltips() {
     tooltip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
+                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance_, nullptr);
     if (tooltip_ == nullptr) {
         fail("CreateWindowEx tooltips");
     }
@@ -311,7 +331,7 @@ void coax_frm::add_tooltips() {
             TTTOOLINFOW tool{};
             tool.cbSize = sizeof tool;
             tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = hwnd_;
+            tool.hwnd = hwnd();
             tool.uId = reinterpret_cast<UINT_PTR>(target);
             tool.lpszText = text.data();
             if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == 0) {
@@ -323,76 +343,75 @@ void coax_frm::add_tooltips() {
 
 void coax_frm::lay_out(UINT dpi) {
     dpi_ = dpi;
-    HFONT message_font = create_message_font(dpi);
-    HFONT result_font = create_result_font(dpi);
+    font_handle message_font = create_message_font(dpi);
+    font_handle result_font = create_result_font(dpi);
     for (std::size_t i = 0; i < form::controls.size(); ++i) {
-        HFONT font =
-            form::controls[i].kind == form::kind::result_label ? result_font : message_font;
+        HFONT font = form::controls[i].kind == form::kind::result_label ? result_font.get()
+                                                                        : message_font.get();
         SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(message_font), FALSE);
-    for (HFONT old : {message_font_, result_font_}) {
-        if (old != nullptr) {
-            DeleteObject(old);
-        }
-    }
-    message_font_ = message_font;
-    result_font_ = result_font;
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(message_font.get()), FALSE);
+    // The controls use the new fonts now; the old ones go.
+    message_font_ = std::move(message_font);
+    result_font_ = std::move(result_font);
 
     // Each control's room for its text: its box less what its frame, margins and arrow take,
     // measured on the control itself at this DPI and font.
+    const form::text_measure measure = [this](std::u16string_view text, form::text_font font) {
+        return text_size(font == form::text_font::result ? result_font_.get() : message_font_.get(),
+                         text);
+    };
     std::vector<form::text_box> boxes;
     for (std::size_t i = 0; i < form::controls.size(); ++i) {
         const form::control& description = form::controls[i];
         HWND hwnd = controls_[i];
+        std::function<form::pixel_size(form::pixel_size)> room;
         switch (description.kind) {
         case form::kind::caption_label:
-            boxes.push_back({description.box, text_size(message_font, description.text),
-                             [](form::pixel_size box) {
-                                 return box;
-                             }});
+            room = [](form::pixel_size box) {
+                return box;
+            };
             break;
         case form::kind::text_field:
         case form::kind::result_label: {
             const form::pixel_size frame = frame_of(hwnd);
             const int margins = edit_margins(hwnd);
-            form::pixel_size text = description.kind == form::kind::text_field
-                                        ? text_size(message_font, read(hwnd))
-                                        : text_size(result_font, form::widest_result);
-            text.width += 1; // the caret after the text
-            boxes.push_back({description.box, text, [frame, margins](form::pixel_size box) {
-                                 return form::pixel_size{box.width - frame.width - margins,
-                                                         box.height - frame.height};
-                             }});
+            room = [frame, margins](form::pixel_size box) {
+                return form::pixel_size{box.width - frame.width - margins,
+                                        box.height - frame.height};
+            };
             break;
         }
         case form::kind::drop_down: {
-            // A combo box is as high as its font needs; its width is laid out.
+            // A combo box is as high as its font needs; its width is laid out. Its edit part is
+            // what is left of it beside the button and the frame, less the edit's margins.
+            // Measured at its own width: a combo box narrower than its button has no edit part
+            // to speak of.
+            const form::pixel_box unscaled = form::to_pixels(description.box, dpi);
+            SetWindowPos(hwnd, nullptr, 0, 0, unscaled.width, unscaled.height,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             COMBOBOXINFO info{};
             info.cbSize = sizeof info;
             GetComboBoxInfo(hwnd, &info);
             const int beside_field =
                 window_size(hwnd).width - (info.rcItem.right - info.rcItem.left);
             const int margins = info.hwndItem != nullptr ? edit_margins(info.hwndItem) : 0;
-            form::pixel_size text = text_size(message_font, read(hwnd));
-            text.width += 1;
-            boxes.push_back(
-                {description.box, text, [beside_field, margins, text](form::pixel_size b) {
-                     return form::pixel_size{b.width - beside_field - margins, text.height};
-                 }});
+            const int line = text_size(message_font_.get(), u"").height;
+            room = [beside_field, margins, line](form::pixel_size b) {
+                return form::pixel_size{b.width - beside_field - margins, line};
+            };
             break;
         }
         case form::kind::push_button: {
             // A push button draws its text inside a 2-pixel edge and the focus rectangle.
             const int inset = 2 * (metric(SM_CXEDGE, dpi) + 2);
-            boxes.push_back({description.box,
-                             text_size(message_font, form::shown_caption(description.text)),
-                             [inset](form::pixel_size box) {
-                                 return form::pixel_size{box.width - inset, box.height - inset};
-                             }});
+            room = [inset](form::pixel_size box) {
+                return form::pixel_size{box.width - inset, box.height - inset};
+            };
             break;
         }
         }
+        boxes.push_back(form::fit_box(description, control_text(description), measure, room));
     }
     const double ppi = dpi;
     scale_ = form::scale_factor(boxes, ppi);
@@ -414,18 +433,19 @@ void coax_frm::lay_out(UINT dpi) {
 
     const form::pixel_size client = form::client_pixels(ppi, scale_);
     RECT frame{0, 0, client.width, client.height};
+    HWND window = hwnd();
     if (dpi_api().adjust_window_rect != nullptr) {
         dpi_api().adjust_window_rect(&frame, window_style, FALSE, window_ex_style, dpi);
     } else {
         AdjustWindowRectEx(&frame, window_style, FALSE, window_ex_style);
     }
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A frame whose menu bar or caption wraps differently: make the client area exact.
     RECT got{};
-    GetClientRect(hwnd_, &got);
+    GetClientRect(window, &got);
     if (got.right != client.width || got.bottom != client.height) {
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + client.width - got.right,
+        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + client.width - got.right,
                      frame.bottom - frame.top + client.height - got.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -433,20 +453,15 @@ void coax_frm::lay_out(UINT dpi) {
 
 void coax_frm::set_icons(UINT dpi) {
     const auto load = [&](int width, int height) {
-        return static_cast<HICON>(LoadImageW(instance_, L"IDI_ICON1", IMAGE_ICON,
-                                             metric(width, dpi), metric(height, dpi), 0));
+        return icon_handle(static_cast<HICON>(LoadImageW(
+            instance_, L"IDI_ICON1", IMAGE_ICON, metric(width, dpi), metric(height, dpi), 0)));
     };
-    HICON big = load(SM_CXICON, SM_CYICON);
-    HICON small_icon = load(SM_CXSMICON, SM_CYSMICON);
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon));
-    for (HICON old : {big_icon_, small_icon_}) {
-        if (old != nullptr) {
-            DestroyIcon(old);
-        }
-    }
-    big_icon_ = big;
-    small_icon_ = small_icon;
+    icon_handle big = load(SM_CXICON, SM_CYICON);
+    icon_handle small_icon = load(SM_CXSMICON, SM_CYSMICON);
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon.get()));
+    big_icon_ = std::move(big);
+    small_icon_ = std::move(small_icon);
 }
 
 void coax_frm::read_locale() {
@@ -456,29 +471,59 @@ void coax_frm::read_locale() {
     options_.decimal_comma = length > 0 && std::wstring_view(decimal) == L",";
 }
 
-HWND coax_frm::control(std::string_view name) const {
-    const form::control& description = form::get(name);
+HWND coax_frm::control(const form::control& description) const {
     return controls_[static_cast<std::size_t>(&description - form::controls.data())];
+}
+
+HWND coax_frm::control(std::string_view name) const {
+    return control(form::get(name));
 }
 
 LRESULT CALLBACK coax_frm::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         auto* self =
             static_cast<coax_frm*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-        self->hwnd_ = hwnd;
+        self->hwnd_.reset(hwnd);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<coax_frm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->controls_.back() == nullptr) {
+    if (self == nullptr) {
+        // The object has ended and takes its window with it: so ends the program.
         if (message == WM_DESTROY) {
             PostQuitMessage(0);
         }
         return DefWindowProcW(hwnd, message, wparam, lparam);
     }
-    return self->handle(message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        // The last message: the window is gone, the object no longer owns it.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        (void)self->hwnd_.release();
+        self->ready_ = false;
+        return DefWindowProcW(hwnd, message, wparam, lparam);
+    }
+    if (message == WM_CREATE) {
+        return self->create() ? 0 : -1;
+    }
+    if (!self->ready_) {
+        return DefWindowProcW(hwnd, message, wparam, lparam);
+    }
+    // Nothing unwinds through Windows: a failure is reported as the window reports every other.
+    try {
+        return self->handle(message, wparam, lparam);
+    } catch (const std::exception& error) {
+        try {
+            self->report_failure(utf8_to_utf16(error.what()));
+        } catch (...) {
+            self->report_failure(form::internal_failure);
+        }
+    } catch (...) {
+        self->report_failure(form::internal_failure);
+    }
+    return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
 LRESULT coax_frm::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    HWND window = hwnd();
     switch (message) {
     case WM_COMMAND: {
         const int id = LOWORD(wparam);
@@ -499,7 +544,7 @@ LRESULT coax_frm::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             const form::colour& white = form::result_background;
             SetBkColor(hdc, RGB(white.red, white.green, white.blue));
             SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(result_brush_);
+            return reinterpret_cast<LRESULT>(result_brush_.get());
         }
         SetBkColor(hdc, GetSysColor(COLOR_BTNFACE));
         SetTextColor(hdc, GetSysColor(COLOR_BTNTEXT));
@@ -508,7 +553,7 @@ LRESULT coax_frm::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
         // Like a dialog: the focus goes back to the control that had it.
         if (LOWORD(wparam) == WA_INACTIVE) {
-            if (HWND focus = GetFocus(); focus != nullptr && IsChild(hwnd_, focus)) {
+            if (HWND focus = GetFocus(); focus != nullptr && IsChild(window, focus)) {
                 focus_ = focus;
             }
         } else if (HIWORD(wparam) == 0) {
@@ -521,7 +566,7 @@ LRESULT coax_frm::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lparam);
         lay_out(HIWORD(wparam));
-        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
@@ -536,25 +581,22 @@ LRESULT coax_frm::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     default:
         break;
     }
-    return DefWindowProcW(hwnd_, message, wparam, lparam);
+    return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void coax_frm::calc_cmd_Click() {
+void coax_frm::report_failure(std::u16string_view message) noexcept {
     try {
-        ridi::calc_cmd_Click(*this, options_);
-    } catch (const std::exception& error) {
-        const std::u16string message = utf8_to_utf16(error.what());
         const std::wstring text = wide(message);
         const std::wstring title = wide(form::title);
-        MessageBoxW(hwnd_, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+        MessageBoxW(hwnd(), text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING);
+    } catch (...) {
+        // No memory for the message: the box says what it can.
+        MessageBoxW(hwnd(), L"Out of memory", nullptr, MB_OK | MB_ICONWARNING);
     }
 }
 
-float coax_frm::Get_Vk() {
-    return ridi::Get_Vk(cable_text());
-}
-
-std::u16string_view coax_frm::read(HWND hwnd) {
+std::u16string coax_frm::control_text(const form::control& description) {
+    HWND hwnd = control(description);
     SetLastError(ERROR_SUCCESS);
     const int length = GetWindowTextLengthW(hwnd);
     if (length == 0 && GetLastError() != ERROR_SUCCESS) {
@@ -566,34 +608,22 @@ std::u16string_view coax_frm::read(HWND hwnd) {
     if (got == 0 && GetLastError() != ERROR_SUCCESS) {
         fail("GetWindowText");
     }
-    read_.assign(text.begin(), text.begin() + std::clamp(got, 0, length));
-    return read_;
+    return {text.begin(), text.begin() + std::clamp(got, 0, length)};
 }
 
-void coax_frm::write(HWND hwnd, std::u16string_view text) {
+void coax_frm::set_control_text(const form::control& description, std::u16string_view text) {
+    HWND hwnd = control(description);
     const std::wstring shown = wide(text);
     if (SetWindowTextW(hwnd, shown.c_str()) == FALSE) {
         fail("SetWindowText");
     }
-}
-
-std::u16string_view coax_frm::freq_text() {
-    return read(control("freq_txt"));
-}
-std::u16string_view coax_frm::qtr_num_text() {
-    return read(control("qtr_num_txt"));
-}
-std::u16string_view coax_frm::cable_text() {
-    return read(control("cable_combo"));
-}
-std::u16string_view coax_frm::coax_length_caption() {
-    return read(control("coax_length_lbl"));
-}
-void coax_frm::set_coax_length_caption(std::u16string_view caption) {
-    write(control("coax_length_lbl"), caption);
-}
-void coax_frm::set_vf_length_caption(std::u16string_view caption) {
-    write(control("vf_length_lbl"), caption);
+    if (description.kind == form::kind::result_label) {
+        // A value wider than its field shows from its start, where its digits begin.
+        SendMessageW(hwnd, EM_SETSEL, 0, 0);
+        SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
+        // Screen readers hear the new value.
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
 } // namespace ridi::win32
