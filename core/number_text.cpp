@@ -296,8 +296,8 @@ shortest_digits shortest_round_trip(double value) {
     return shortest;
 }
 #else
-// Where the C++ library has no floating-point to_chars (emscripten's libc++): Dragonbox, which
-// gives the same shortest, closest digits as to_chars does.
+// Where the C++ library has no floating-point to_chars (emscripten's libc++), or a large one
+// (MinGW's, linked statically): Dragonbox, which gives the same shortest, closest digits.
 shortest_digits shortest_round_trip(double value) {
     shortest_digits shortest;
     shortest.negative = std::signbit(value);

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows programs stand alone: each is a 64-bit program that imports only DLLs every
 # Windows has (MinGW's C++, GCC and threads libraries are linked in), and is hardened: its
-# address space is laid out at random (with 64-bit addresses) and its data never runs.
+# address space is laid out at random (with 64-bit addresses) and its data never runs. As a
+# download, each stays under 1 MB (10^6 bytes).
 #   usage: check_pe.sh OBJDUMP PROGRAM.exe...
 source "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 objdump=$1
@@ -27,6 +28,8 @@ for program in "$@"; do
     for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
         grep -q "^[[:space:]]*$flag\$" <<<"$headers" || fail "$name lacks $flag"
     done
-    echo "$name: $(stat -c %s "$program") bytes, imports $(tr '\n' ' ' <<<"$dlls")"
+    size=$(stat -c %s "$program")
+    [ "$size" -lt 1000000 ] || fail "$name is $size bytes, not under 1 MB"
+    echo "$name: $size bytes, imports $(tr '\n' ' ' <<<"$dlls")"
 done
 finish
