@@ -1215,11 +1215,9 @@ double geometry(const program& p, UINT dpi) {
             widest_size = size;
         }
     }
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
-    HWND edit = GetComboBoxInfo(p.item("cable_combo"), &info) != FALSE
-                    ? info.hwndItem
-                    : FindWindowExW(p.item("cable_combo"), nullptr, L"Edit", nullptr);
+    // The edit part as a child window: Wine hands GetComboBoxInfo's structure to no other
+    // process (the window's own process asks GetComboBoxInfo, in the probe).
+    HWND edit = FindWindowExW(p.item("cable_combo"), nullptr, L"Edit", nullptr);
     RECT edit_client{};
     GetClientRect(edit, &edit_client);
     const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));

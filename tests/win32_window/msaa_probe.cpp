@@ -150,6 +150,37 @@ LRESULT CALLBACK refuse_combo_box(int code, WPARAM wparam, LPARAM lparam) {
 // A control that cannot be made fails the window's construction, which leaves no window (whose
 // messages would reach the object no longer there) and no request to quit (which would close
 // the message box that reports the failure at once).
+// Every cable name fits the edit part of the cable field that GetComboBoxInfo names, inside
+// its margins, with the caret after it.
+void cable_names_fit(HWND window) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    const bool found = GetComboBoxInfo(GetDlgItem(window, ridi::win32::control_id("cable_combo")),
+                                       &info) != FALSE &&
+                       info.hwndItem != nullptr;
+    check(found, "GetComboBoxInfo names the cable field's edit part");
+    if (!found) {
+        return;
+    }
+    HDC dc = GetDC(info.hwndItem);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(info.hwndItem, WM_GETFONT, 0, 0)));
+    RECT client{};
+    GetClientRect(info.hwndItem, &client);
+    const auto margins = static_cast<DWORD>(SendMessageW(info.hwndItem, EM_GETMARGINS, 0, 0));
+    const LONG room = client.right - LOWORD(margins) - HIWORD(margins);
+    for (const ridi::cable& entry : form::cable_list()) {
+        const std::wstring name = wide(entry.name);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
+        check(size.cx + 1 <= room,
+              "the cable name " + ridi::utf16_to_utf8(entry.name) + " fits the edit part",
+              std::to_wstring(size.cx) + L" pixels and the caret in " + std::to_wstring(room));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(info.hwndItem, dc);
+}
+
 void failed_construction() {
     HHOOK hook = SetWindowsHookExW(WH_CBT, refuse_combo_box, nullptr, GetCurrentThreadId());
     bool threw = false;
@@ -191,6 +222,7 @@ int wmain() {
         }
         window.show(SW_SHOWNORMAL);
         pump();
+        cable_names_fit(window.hwnd());
         window.calc_cmd_Click();
         pump();
         for (const form::control& c : form::controls) {
