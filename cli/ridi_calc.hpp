@@ -15,10 +15,10 @@ namespace ridi::cli {
 
 // Exit statuses of ridi-calc.
 enum exit_status : int {
-    exit_ok = 0,          // every calculation succeeded
-    exit_calc_error = 1,  // at least one calculation gave an error
-    exit_usage_error = 2, // the arguments were not understood
-    exit_io_error = 3,    // the input could not be read or the output not written
+    exit_ok = 0,             // every calculation succeeded
+    exit_calc_error = 1,     // at least one calculation gave an error
+    exit_usage_error = 2,    // the arguments were not understood
+    exit_io_error = 3,       // the input could not be read or the output not written
     exit_internal_error = 4, // ridi-calc itself failed: out of memory, or a fault of the tool
 };
 

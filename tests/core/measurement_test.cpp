@@ -138,7 +138,8 @@ TEST(MeasureVelocityFactor, FaultsNameTheNumberOrSayWhatIsLikelyWrong) {
         {u"1e400", u"75", u"1", m, error_kind::overflow, error_field::length,
          "The length \"1e400\" is too large for a number", "beyond the double range"},
         {u"1e-400", u"75", u"1", m, error_kind::too_small, error_field::length,
-         "The length \"1e-400\" is too close to 0 to calculate with;", "a length that reads as 0 only for want of range"},
+         "The length \"1e-400\" is too close to 0 to calculate with;",
+         "a length that reads as 0 only for want of range"},
         {u"1", u"0", u"1", m, error_kind::out_of_range, error_field::frequency,
          "The frequency \"0\" must be greater than 0: enter the frequency in MHz at which it "
          "resonates.",
