@@ -22,7 +22,7 @@ if(CMAKE_CROSSCOMPILING)
     add_subdirectory("${RIDI_GTEST_SOURCE}" "${PROJECT_BINARY_DIR}/googletest"
         EXCLUDE_FROM_ALL SYSTEM)
 else()
-    find_package(GTest)
+    ridi_find_package(GTest libgtest-dev)
     include(GoogleTest)
 endif()
 

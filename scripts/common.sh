@@ -22,30 +22,37 @@ ridi_packages=(
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     # bench/batch_throughput
     hyperfine mawk
-    # the core reads numbers with fast_float (Windows and the web version too)
-    libfast-float-dev
+    # the core reads numbers with fast_float everywhere, and writes the shortest digits with
+    # Dragonbox where the C++ library cannot (the Windows and web builds)
+    libfast-float-dev libdragonbox-dev
+    # the Windows and web zips, and the tests that open them
+    zip unzip
 )
 
 # What scripts/windows adds: the MinGW-w64 cross compiler (POSIX threads), Wine to run the
-# Windows programs and their tests (64-bit only), NSIS for the installer, zip and unzip for the
-# zip, and Xvfb for the windows under test.
+# Windows programs and their tests (64-bit only) and NSIS for the installer. GoogleTest's source
+# (googletest), Xvfb and zip come with the packages above.
 ridi_windows_packages=(
-    g++-mingw-w64-x86-64-posix googletest
-    wine wine64 nsis zip unzip xvfb xauth
+    g++-mingw-w64-x86-64-posix wine wine64 nsis
 )
 
-# What scripts/web adds: emscripten (its clang and node), the headers the core reads numbers
-# and writes digits with, rsvg-convert for the icons, Chromium to run the tests in and unzip to
-# check the zip; npm (for the test driver, playwright-core) comes with some builds of nodejs,
-# so scripts/web installs it only where the command is missing.
+# What scripts/web adds: emscripten (its clang and node), rsvg-convert for the icons and
+# Chromium to run the tests in; npm (for the test driver, playwright-core) comes with some
+# builds of nodejs, so scripts/web installs it only where the command is missing.
 ridi_web_packages=(
-    emscripten nodejs libfast-float-dev libdragonbox-dev librsvg2-bin chromium unzip
+    emscripten nodejs librsvg2-bin chromium
 )
 
-# Installs the packages that are not installed yet (apt-get; sudo when not root).
+# Installs RI-DI's packages and those named that are not installed yet (apt-get; sudo when not
+# root).
 ridi_install() {
+    ridi_install_only "${ridi_packages[@]}" "$@"
+}
+
+# Installs just the packages named that are not installed yet.
+ridi_install_only() {
     local missing=() package
-    for package in "${ridi_packages[@]}" "$@"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$' \
             || missing+=("$package")
     done

@@ -10,6 +10,12 @@ set(mingw_prefix x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${mingw_prefix}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${mingw_prefix}-g++-posix)
 set(CMAKE_RC_COMPILER ${mingw_prefix}-windres)
+find_program(RIDI_MINGW_CXX ${CMAKE_CXX_COMPILER})
+if(NOT RIDI_MINGW_CXX)
+    message(FATAL_ERROR "the compiler ${CMAKE_CXX_COMPILER} not found: install the Debian package "
+        "g++-mingw-w64-x86-64-posix (apt-get install g++-mingw-w64-x86-64-posix); "
+        "scripts/windows installs everything")
+endif()
 
 set(CMAKE_FIND_ROOT_PATH /usr/${mingw_prefix})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -57,7 +57,7 @@ fi
 if [ -n "$shots" ]; then
     for bmp in "$shots"/*.bmp; do
         [ -e "$bmp" ] || continue
-        convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+        bmptopnm "$bmp" 2>/dev/null | pnmtopng >"${bmp%.bmp}.png" && rm -f "$bmp"
     done
 fi
 exit "$status"
