@@ -63,19 +63,24 @@ def on_event(event):
     try:
         heard.append((event.type, event.source.name, event.source.getRole()))
     except Exception:  # an object gone meanwhile
-        pass
+        return
+    # Once both results were heard with new text, a moment more for any name change they
+    # might bring, however slowly the events come.
+    inserted = {name for kind, name, _ in heard if kind.startswith("object:text-changed:insert")}
+    if event.type.startswith("object:text-changed:insert") and \
+            inserted >= {caption for caption, _, _ in RESULTS}:
+        GLib.timeout_add(500, lambda: pyatspi.Registry.stop() and False)
 
 
 def press():
     action.doAction(presses[0])
-    GLib.timeout_add(1500, lambda: pyatspi.Registry.stop() and False)
     return False
 
 
 pyatspi.Registry.registerEventListener(
     on_event, "object:text-changed", "object:property-change:accessible-name")
 GLib.idle_add(press)
-GLib.timeout_add(10000, lambda: pyatspi.Registry.stop() and False)  # at the latest
+GLib.timeout_add(20000, lambda: pyatspi.Registry.stop() and False)  # at the latest
 pyatspi.Registry.start()
 pyatspi.Registry.deregisterEventListener(
     on_event, "object:text-changed", "object:property-change:accessible-name")

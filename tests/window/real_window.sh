@@ -44,13 +44,17 @@ export XDG_RUNTIME_DIR=$work
 
 "$ridi" 2>"$work/ridi.log" &
 pids+=($!)
+# xprop finds the window as soon as it exists, and answers "not found" until its class is set:
+# the wait ends on the class itself.
+wm_class=
 for _ in $(seq 200); do
-    wm_class=$(xprop -name RI-DI WM_CLASS 2>/dev/null) && break
+    wm_class=$(xprop -name RI-DI WM_CLASS 2>/dev/null) && [[ $wm_class == 'WM_CLASS(STRING) = '* ]] &&
+        break
     sleep 0.1
 done
-if [ -z "${wm_class:-}" ]; then
+if [[ $wm_class != 'WM_CLASS(STRING) = '* ]]; then
     cat "$work/ridi.log"
-    echo "FAIL the window RI-DI did not appear"
+    echo "FAIL the window RI-DI did not appear with an X11 class within 20 s (xprop: $wm_class)"
     exit 1
 fi
 
