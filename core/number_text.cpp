@@ -240,7 +240,10 @@ double read_number(std::u16string_view text, error_field field, number_options o
         }
         // Too small for a double, even a subnormal one: the nearest double is a zero.
         if (options.refuse_too_small) {
-            const std::string_view why = field == error_field::frequency
+            const bool is_frequency = field == error_field::frequency ||
+                                      field == error_field::measured_frequency ||
+                                      field == error_field::target_frequency;
+            const std::string_view why = is_frequency
                                              ? " is far below any radio frequency, too close to "
                                                "0 MHz to work out a length from; "
                                              : " is too close to 0 to calculate with; ";

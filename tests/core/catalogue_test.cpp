@@ -76,6 +76,8 @@ TEST(Catalogue, SuggestionSetsAsideCaseBlanksAndHyphens) {
         {u"RG\u221258", u"RG-58", "a minus sign"},
         {u"RG\u00AD58", u"RG-58", "a soft hyphen"},
         {u"RG\u00A058", u"RG-58", "a no-break space"},
+        {u"RG\u200058", u"RG-58", "U+2000, the first of the typographic spaces"},
+        {u"RG\u200A58", u"RG-58", "U+200A, a hair space, the last of them"},
         {u"h-100", u"H100", "a hyphen where the name has none"},
         {u"rg--142", u"RG-142", "two hyphens"},
         {u"RG-58", u"", "a catalogue name needs no suggestion"},

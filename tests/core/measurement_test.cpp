@@ -119,6 +119,11 @@ TEST(MeasureVelocityFactor, FaultsNameTheNumberOrSayWhatIsLikelyWrong) {
          "small for a number. Check the unit of the length (read in mm, see --unit) and the "
          "frequency.",
          "both lengths too small for a double: 0 / 0"},
+        {u"5e-324", u"100", u"1", length_unit::millimetres, error_kind::out_of_range,
+         error_field::none,
+         "The velocity factor comes out below 0.0005, far too small for any cable: check the "
+         "unit of the length (read in mm, see --unit) and the frequency.",
+         "only the length is 0 in metres; the free-space length is 0.75 m: a factor of 0"},
         {u"0.00001", u"75", u"1", m, error_kind::out_of_range, error_field::none,
          "The velocity factor comes out below 0.0005, far too small for any cable: check the "
          "unit of the length (read in m, see --unit) and the frequency.",
@@ -146,6 +151,10 @@ TEST(MeasureVelocityFactor, FaultsNameTheNumberOrSayWhatIsLikelyWrong) {
          "a frequency of 0, no division by zero"},
         {u"1", u"-49.62", u"1", m, error_kind::out_of_range, error_field::frequency,
          "The frequency \"-49.62\" must be greater than 0", "a negative frequency"},
+        {u"1", u"1e-400", u"1", m, error_kind::too_small, error_field::frequency,
+         "The frequency \"1e-400\" is far below any radio frequency, too close to 0 MHz to work "
+         "out a length from; enter the centre frequency in MHz, for example 435.850.",
+         "0 only for want of range: as the calculation says it, not \"must be greater than 0\""},
         {u"1", u"", u"1", m, error_kind::not_a_number, error_field::frequency,
          "The frequency is empty", "an empty frequency"},
         {u"1", u"49.62", u"0", m, error_kind::out_of_range, error_field::quarter_waves,
@@ -194,6 +203,11 @@ TEST(TrimStub, CutToLengthTimesMeasuredOverTarget) {
          "a cut-to that rounds above the length cuts off nothing"},
         {u"1/32\"", length_unit::feet_inches, u"100", u"100", "0 ft 0 1/16 in", "0 ft 0 in",
          "half a sixteenth rounds up to one: the cut-off would be minus half, shown as -1/16"},
+        {u"1e40in", length_unit::feet_inches, u"1", u"2",
+         "416666666666666700000000000000000000000 ft 0 in",
+         "416666666666666600000000000000000000000 ft 0 in",
+         "5e39 in, beyond 2^106 in, is 10^40/24 ft: whole feet, the shortest digits of the double "
+         "nearest, the rest zeros; the cut-off is 1e40 in less the cut-to as shown"},
     };
     for (const trim_case& row : rows) {
         SCOPED_TRACE(row.why);
@@ -223,6 +237,27 @@ TEST(TrimStub, TooShortOrNotANumberIsAnError) {
          "frequency, and cutting only raises it. For the target it would be 0.360 m: cut a new "
          "piece.",
          "too short by 0.0000248 m, which shows as 0.000"},
+        {u"36", u"145", u"144.99", length_unit::centimetres, error_kind::out_of_range,
+         error_field::target_frequency,
+         "The stub is already less than 0.01 cm too short: it resonates above the target "
+         "frequency, and cutting only raises it. For the target it would be 36.00 cm: cut a new "
+         "piece.",
+         "0.00248 cm: the smallest step of each unit, not 0.00 (0.001 m is 0.10 cm)"},
+        {u"360", u"145", u"144.99", length_unit::millimetres, error_kind::out_of_range,
+         error_field::target_frequency,
+         "The stub is already less than 0.1 mm too short:", "0.0248 mm"},
+        {u"14", u"145", u"144.99", length_unit::inches, error_kind::out_of_range,
+         error_field::target_frequency,
+         "The stub is already less than 0.01 in too short:", "0.00097 in"},
+        {u"1.2", u"145", u"144.99", length_unit::feet, error_kind::out_of_range,
+         error_field::target_frequency,
+         "The stub is already less than 0.001 ft too short:", "0.000083 ft"},
+        {u"14in", u"145", u"144.99", length_unit::feet_inches, error_kind::out_of_range,
+         error_field::target_frequency,
+         "The stub is already less than 0 ft 0 1/16 in too short: it resonates above the target "
+         "frequency, and cutting only raises it. For the target it would be 1 ft 2 in: cut a new "
+         "piece.",
+         "0.015 sixteenths of an inch"},
         {u"14in", u"145", u"138.2", length_unit::feet_inches, error_kind::out_of_range,
          error_field::target_frequency,
          "The stub is already 0 ft 0 11/16 in too short: it resonates above the target "
@@ -243,6 +278,18 @@ TEST(TrimStub, TooShortOrNotANumberIsAnError) {
          "The measured frequency \"-138.2\" must be greater than 0: enter the frequency in MHz "
          "at which the stub resonates now.",
          "a negative measured frequency"},
+        {u"0.36", u"abc", u"145", m, error_kind::not_a_number, error_field::measured_frequency,
+         "The measured frequency \"abc\" is not a number: enter the frequency in MHz at which the "
+         "stub resonates now, for example 99.3.",
+         "the advice is the measured frequency's, not the target's"},
+        {u"0.36", u"1e-400", u"145", m, error_kind::too_small, error_field::measured_frequency,
+         "The measured frequency \"1e-400\" is far below any radio frequency, too close to 0 MHz "
+         "to work out a length from; enter the frequency in MHz at which the stub resonates now,",
+         "0 only for want of range: not \"must be greater than 0\""},
+        {u"0.36", u"138.2", u"1e-400", m, error_kind::too_small, error_field::target_frequency,
+         "The target frequency \"1e-400\" is far below any radio frequency, too close to 0 MHz to "
+         "work out a length from; enter the frequency in MHz the stub should resonate at,",
+         "the same for the target"},
         {u"0.36", u"138.2", u"0", m, error_kind::out_of_range, error_field::target_frequency,
          "The target frequency \"0\" must be greater than 0: enter the frequency in MHz the "
          "stub should resonate at.",

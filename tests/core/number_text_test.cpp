@@ -151,6 +151,20 @@ TEST(FromText, ExactMessages) {
          "The frequency \"7,x\" is not a number: enter the centre frequency in MHz, for example "
          "435.850.",
          "the comma is accepted, so no hint to write \".\""},
+        {u"7.1.5",
+         {},
+         error_field::frequency,
+         error_kind::not_a_number,
+         "The frequency \"7.1.5\" is not a number: enter the centre frequency in MHz, for "
+         "example 435.850.",
+         "two points where no comma is read: no advice to write \",\""},
+        {u"1,000.5",
+         {},
+         error_field::frequency,
+         error_kind::not_a_number,
+         "The frequency \"1,000.5\" has a comma: write the decimal point as \".\" and no digit "
+         "grouping, for example 7.1.",
+         "digit grouping: the comma is named, though there are two marks"},
         {u"1e-400", refuse_tiny, error_field::frequency, error_kind::too_small,
          "The frequency \"1e-400\" is far below any radio frequency, too close to 0 MHz to work "
          "out a length from; enter the centre frequency in MHz, for example 435.850.",
