@@ -5,8 +5,9 @@
 // twice (a second window in one process), presses Calculate, then asks for each input and
 // result its name (its caption), value (its text), role and state, and for the button its name
 // and shortcut. Before that, a window whose cable field cannot be made: its construction fails
-// and leaves nothing behind. Run by the window driver under Wine; prints one line per check,
-// exit status 0 when all passed.
+// and leaves nothing behind. After them, a decimal symbol changed in the regional settings
+// while the window is open, which Wine lets only the window's own process see. Run by the
+// window driver under Wine; prints one line per check, exit status 0 when all passed.
 #include "control_ids.hpp"
 #include "win32_coax_frm.hpp"
 
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace form = ridi::form;
 
@@ -181,6 +183,36 @@ void cable_names_fit(HWND window) {
     ReleaseDC(info.hwndItem, dc);
 }
 
+// A decimal symbol changed in the regional settings while the window is open counts from the
+// next Calculate: Windows tells every window of the change with WM_SETTINGCHANGE "intl", and
+// the window reads the symbol again then, not only when it opened. Changed both ways, so that
+// a symbol read once at the start fails one of them. Wine shows a process only the changes it
+// makes itself, hence here, in the window's process.
+void decimal_symbol_follows_settings(ridi::win32::coax_frm& window) {
+    wchar_t saved[8]{};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, saved, std::size(saved));
+    HWND freq = GetDlgItem(window.hwnd(), ridi::win32::control_id("freq_txt"));
+    HWND length = GetDlgItem(window.hwnd(), ridi::win32::control_id("coax_length_lbl"));
+    for (const bool comma : {true, false}) {
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, comma ? L"," : L".");
+        SendMessageW(window.hwnd(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+        const bool counts = window.options().decimal_comma == comma;
+        check(counts, std::string("the decimal symbol changed to \"") + (comma ? "," : ".") +
+                          "\" while the window is open counts");
+        if (comma && counts) {
+            // (Refusing 7,1 would show a message box, which would wait here for a click.)
+            SetWindowTextW(freq, L"7,1");
+            window.calc_cmd_Click();
+            wchar_t shown[32]{};
+            GetWindowTextW(length, shown, static_cast<int>(std::size(shown)));
+            check(std::wstring_view(shown) == L"10.563", "Calculate then takes 7,1 MHz as 7.1",
+                  shown);
+        }
+    }
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved);
+    SendMessageW(window.hwnd(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
+}
+
 void failed_construction() {
     HHOOK hook = SetWindowsHookExW(WH_CBT, refuse_combo_box, nullptr, GetCurrentThreadId());
     bool threw = false;
@@ -230,6 +262,7 @@ int wmain() {
                 control_answers(window.hwnd(), c);
             }
         }
+        decimal_symbol_follows_settings(window);
     }
     CoUninitialize();
     return failed == 0 ? 0 : 1;

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QCompleter>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -143,10 +144,11 @@ void window_test::start_window() {
 }
 
 // The cable field offers the description's cable list, in its order, and starts on RG-58
-// (typed_cable_kept_as_typed shows that nothing typed is completed or added).
+// (typed_cable_kept_as_typed shows that nothing typed is completed or added). Opened, the list
+// shows every cable at once, with no scroll bar.
 void window_test::cable_list() {
     shown_window w;
-    const QComboBox* combo = w.cable();
+    QComboBox* combo = w.cable();
     const auto list = ridi::form::cable_list();
     QCOMPARE(combo->count(), qsizetype(list.size()));
     for (int i = 0; i < combo->count(); ++i) {
@@ -156,6 +158,16 @@ void window_test::cable_list() {
     }
     QCOMPARE(combo->currentText(), QStringLiteral("RG-58"));
     QVERIFY(combo->isEditable());
+
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    QVERIFY(!view->verticalScrollBar()->isVisible());
+    for (int i = 0; i < combo->count(); ++i) {
+        const QRect item = view->visualRect(combo->model()->index(i, 0));
+        QVERIFY2(view->viewport()->rect().contains(item), qPrintable(combo->itemText(i)));
+    }
+    combo->hidePopup();
 }
 
 void window_test::tab_cycle() {
@@ -477,6 +489,11 @@ void window_test::decimal_comma_data() {
     QTest::newRow("C refuses 7,1") << QLocale::c() << "7,1"
                                    << "" << true;
     QTest::newRow("en_US refuses 7,1") << QLocale(QLocale::English, QLocale::UnitedStates) << "7,1"
+                                       << "" << true;
+    // Their own decimal point, U+066B ARABIC DECIMAL SEPARATOR, is no comma.
+    QTest::newRow("ar_EG refuses 7,1") << QLocale(QLocale::Arabic, QLocale::Egypt) << "7,1"
+                                       << "" << true;
+    QTest::newRow("fa_IR refuses 7,1") << QLocale(QLocale::Persian, QLocale::Iran) << "7,1"
                                        << "" << true;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A result field as a user copies from it: a double-click takes the whole value, the
-// right-click menu offers Copy and Select All, and Ctrl+C copies.
+// right-click menu offers Copy and Select All, and Ctrl+C copies; a screen reader is told
+// which part is selected.
 #include "result_field.hpp"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -79,6 +81,8 @@ private slots:
     void double_click_selects_whole_value_data();
     void double_click_selects_whole_value();
     void menu_offers_copy_and_select_all();
+    void screen_reader_finds_the_selection_data();
+    void screen_reader_finds_the_selection();
 };
 
 void result_field_test::double_click_selects_whole_value_data() {
@@ -113,6 +117,34 @@ void result_field_test::menu_offers_copy_and_select_all() {
 
     use_menu(shown.field, QStringLiteral("Select All"));
     QCOMPARE(shown.field.selectedText(), value);
+}
+
+void result_field_test::screen_reader_finds_the_selection_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    // A part that starts past the first character: its end is counted from the start of the
+    // value, not from the start of the selection.
+    QTest::newRow("17 of 0.172") << "0.172" << 2 << 4;
+    QTest::newRow("nothing") << "0.172" << 0 << 0; // no selection to report
+}
+
+// What a screen reader is told is selected in a result, as offsets into its value.
+void result_field_test::screen_reader_finds_the_selection() {
+    QFETCH(QString, value);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    shown_field shown(value);
+    shown.field.setSelection(start, end - start);
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(&shown.field)->textInterface();
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->selectionCount(), start == end ? 0 : 1);
+    int got_start = -1;
+    int got_end = -1;
+    text->selection(0, &got_start, &got_end);
+    QCOMPARE(got_start, start);
+    QCOMPARE(got_end, end);
 }
 
 QTEST_MAIN(result_field_test)
