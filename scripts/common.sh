@@ -43,6 +43,13 @@ ridi_web_packages=(
     emscripten nodejs librsvg2-bin chromium
 )
 
+# What scripts/coverage adds: gcovr.
+ridi_coverage_packages=(gcovr)
+
+# What scripts/fresh needs on this machine, outside the root it makes: mmdebstrap to make the
+# root and git to copy the checkout into it.
+ridi_fresh_packages=(mmdebstrap git)
+
 # Installs RI-DI's packages and those named that are not installed yet (apt-get; sudo when not
 # root).
 ridi_install() {
