@@ -4,7 +4,6 @@
 
 #include "batch_line.hpp"
 #include "bench.hpp"
-#include "fast_line.hpp"
 
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"
@@ -183,9 +182,7 @@ void list_cables(std::ostream& out) {
 class batch_answers {
 public:
     batch_answers(const calc_options& options, std::ostream& err)
-        : options_(options), err_(err),
-          quick_(!options.velocity_factor && options.unit == length_unit::metres),
-          bench_(options.unit, err) {}
+        : options_(options), err_(err), bench_(options.unit, err) {}
 
     // The one entry point for a line: `line` without its line break in, its answer with a line
     // break appended to `output`. Returns false for an error line.
@@ -193,11 +190,6 @@ public:
         ++line_number_;
         if (line_number_ == 1 && line.starts_with(byte_order_mark)) {
             line.remove_prefix(byte_order_mark.size());
-        }
-        // The common line, straight from its bytes (its CR included); any other goes the
-        // general way below. Only for catalogue cables in metres, which is what it computes.
-        if (quick_ && try_fast_line(line, output)) {
-            return true;
         }
         const batch_line split = split_batch_line(line);
         if (split.text.empty() || split.text.front() == '#') {
@@ -288,7 +280,6 @@ private:
 
     const calc_options& options_;
     std::ostream& err_;
-    bool quick_; // the quick route of fast_line.hpp answers the common lines
     std::size_t line_number_ = 0;
     std::u16string freq_;
     std::u16string qtr_num_;
