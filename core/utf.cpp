@@ -43,13 +43,16 @@ std::u16string utf8_to_utf16(std::string_view text) {
 }
 
 void utf8_to_utf16(std::string_view text, std::u16string& out) {
-    out.clear();
-    out.reserve(text.size());
+    // No byte gives more than one code unit (a four-byte sequence gives two), so the text fits
+    // in as many units as it has bytes, written in place without a check per unit.
+    out.resize(text.size());
+    char16_t* const start = out.data();
+    char16_t* end = start;
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {
-            out.push_back(lead);
+            *end++ = lead;
             ++i;
             continue;
         }
@@ -79,19 +82,20 @@ void utf8_to_utf16(std::string_view text, std::u16string& out) {
         valid = valid && code_point >= minimum && code_point <= 0x10FFFF &&
                 !(code_point >= 0xD800 && code_point <= 0xDFFF);
         if (!valid) {
-            out.push_back(replacement);
+            *end++ = replacement;
             ++i;
             continue;
         }
         if (code_point >= 0x10000) {
             code_point -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (code_point >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (code_point & 0x3FF)));
+            *end++ = static_cast<char16_t>(0xD800 + (code_point >> 10));
+            *end++ = static_cast<char16_t>(0xDC00 + (code_point & 0x3FF));
         } else {
-            out.push_back(static_cast<char16_t>(code_point));
+            *end++ = static_cast<char16_t>(code_point);
         }
         i += length;
     }
+    out.resize(static_cast<std::size_t>(end - start));
 }
 
 std::string utf16_to_utf8(std::u16string_view text) {
