@@ -239,15 +239,13 @@ private:
             output += with_cable ? ", with exactly two tabs\n" : ", with exactly one tab\n";
             return false;
         }
-        utf8_to_utf16(line.fields[0], freq_);
-        utf8_to_utf16(line.fields[1], qtr_num_);
         double factor = options_.velocity_factor.value_or(0.0);
         if (with_cable) {
             utf8_to_utf16(line.fields[2], cable_);
             factor = Get_Vk(cable_);
         }
         try {
-            quarter_wave_lengths(freq_, qtr_num_, factor, options_.unit, shown_);
+            quarter_wave_lengths(line.fields[0], line.fields[1], factor, options_.unit, shown_);
         } catch (const calc_error& error) {
             output += "error\t";
             output += error.what();
@@ -281,8 +279,6 @@ private:
     const calc_options& options_;
     std::ostream& err_;
     std::size_t line_number_ = 0;
-    std::u16string freq_;
-    std::u16string qtr_num_;
     std::u16string cable_;
     shown_lengths shown_;
     std::vector<std::u16string> named_;

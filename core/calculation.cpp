@@ -59,11 +59,13 @@ void calc_cmd_Click(form_texts& form, number_options options) {
         show_number(corrected_length(velocity_factor, shown_length), caption).text);
 }
 
-void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
-                          double velocity_factor, length_unit unit, shown_lengths& shown) {
-    const double frequency =
-        number_from_text(freq, error_field::frequency, {.refuse_too_small = true});
-    const double quarter_waves = number_from_text(qtr_num, error_field::quarter_waves);
+namespace {
+
+template <typename Text>
+void lengths_of(Text freq, Text qtr_num, double velocity_factor, length_unit unit,
+                shown_lengths& shown) {
+    const double frequency = read_number(freq, error_field::frequency, {.refuse_too_small = true});
+    const double quarter_waves = read_number(qtr_num, error_field::quarter_waves);
     const double length = free_space_length(frequency, quarter_waves);
     if (unit != length_unit::metres) {
         std::string length_text = format_length(length, unit);
@@ -75,6 +77,18 @@ void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
     const shown_number shown_length = show_number(length, caption);
     shown.corrected = format_fixed(corrected_length(velocity_factor, shown_length.value), 3);
     shown.length.assign(shown_length.text.begin(), shown_length.text.end());
+}
+
+} // namespace
+
+void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
+                          double velocity_factor, length_unit unit, shown_lengths& shown) {
+    lengths_of(freq, qtr_num, velocity_factor, unit, shown);
+}
+
+void quarter_wave_lengths(std::string_view freq, std::string_view qtr_num, double velocity_factor,
+                          length_unit unit, shown_lengths& shown) {
+    lengths_of(freq, qtr_num, velocity_factor, unit, shown);
 }
 
 } // namespace ridi

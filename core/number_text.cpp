@@ -22,11 +22,22 @@
 namespace ridi {
 namespace {
 
-bool is_blank(char16_t c) {
-    return c == u' ' || c == u'\t';
+// The number texts come as UTF-16 (the form) or UTF-8 (ridi-calc's arguments and lines), read
+// alike: every character of the grammar is ASCII, and a UTF-8 byte outside ASCII, like a UTF-16
+// unit outside it, is none of them.
+template <typename Char> bool is_blank(Char c) {
+    return c == Char(' ') || c == Char('\t');
 }
-bool is_digit(char16_t c) {
-    return c >= u'0' && c <= u'9';
+template <typename Char> bool is_digit(Char c) {
+    return c >= Char('0') && c <= Char('9');
+}
+
+// A text in double quotes for a message, UTF-8 read as utf8_to_utf16 reads it.
+std::string quoted(std::u16string_view text) {
+    return quoted_for_message(text);
+}
+std::string quoted(std::string_view text) {
+    return quoted_for_message(utf8_to_utf16(text));
 }
 
 } // namespace
@@ -76,22 +87,24 @@ std::string_view field_example(error_field field) {
     throw calc_error(kind, field, message);
 }
 
-[[noreturn]] void fail_not_a_number(std::u16string_view text, std::u16string_view trimmed,
-                                    error_field field, number_options options) {
+template <typename Char>
+[[noreturn]] void fail_not_a_number(std::basic_string_view<Char> text,
+                                    std::basic_string_view<Char> trimmed, error_field field,
+                                    number_options options) {
     const std::string noun(field_noun(field));
     const std::string example(field_example(field));
     if (trimmed.empty()) {
         fail(error_kind::not_a_number, field, noun + " is empty: " + example + ".");
     }
-    const bool has_comma = trimmed.find(u',') != std::u16string_view::npos;
+    const bool has_comma = trimmed.find(Char(',')) != std::basic_string_view<Char>::npos;
     if (has_comma && !options.decimal_comma) {
         fail(error_kind::not_a_number, field,
-             noun + " " + quoted_for_message(text) +
+             noun + " " + quoted(text) +
                  " has a comma: write the decimal point as \".\" and no digit grouping, " +
                  "for example 7.1.");
     }
     fail(error_kind::not_a_number, field,
-         noun + " " + quoted_for_message(text) + " is not a number: " + example + ".");
+         noun + " " + quoted(text) + " is not a number: " + example + ".");
 }
 
 // What the grammar found in a text, enough to tell overflow from underflow when the number
@@ -112,12 +125,13 @@ struct ascii_buffer {
     void push_back(char c) { data[size++] = c; }
 };
 
-scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer& out) {
+template <typename Char>
+scanned scan(std::basic_string_view<Char> text, Char decimal_point_alt, ascii_buffer& out) {
     scanned result;
     std::size_t i = 0;
     const std::size_t size = text.size();
-    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
-        if (text[i] == u'-') {
+    if (i < size && (text[i] == Char('+') || text[i] == Char('-'))) {
+        if (text[i] == Char('-')) {
             out.push_back('-');
         }
         ++i;
@@ -126,19 +140,20 @@ scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer&
     std::int64_t fraction_leading_zeros = 0;
     std::size_t digits = 0;
     while (i < size && is_digit(text[i])) {
-        if (text[i] != u'0' || integer_significant > 0) {
+        if (text[i] != Char('0') || integer_significant > 0) {
             ++integer_significant;
         }
         out.push_back(static_cast<char>(text[i]));
         ++i;
         ++digits;
     }
-    if (i < size && (text[i] == u'.' || (decimal_point_alt != 0 && text[i] == decimal_point_alt))) {
+    if (i < size &&
+        (text[i] == Char('.') || (decimal_point_alt != 0 && text[i] == decimal_point_alt))) {
         out.push_back('.');
         ++i;
         bool seen_nonzero = false;
         while (i < size && is_digit(text[i])) {
-            if (text[i] != u'0') {
+            if (text[i] != Char('0')) {
                 seen_nonzero = true;
             } else if (!seen_nonzero) {
                 ++fraction_leading_zeros;
@@ -152,12 +167,12 @@ scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer&
         return result;
     }
     std::int64_t exponent = 0;
-    if (i < size && (text[i] == u'e' || text[i] == u'E')) {
+    if (i < size && (text[i] == Char('e') || text[i] == Char('E'))) {
         out.push_back('e');
         ++i;
         bool negative = false;
-        if (i < size && (text[i] == u'+' || text[i] == u'-')) {
-            negative = text[i] == u'-';
+        if (i < size && (text[i] == Char('+') || text[i] == Char('-'))) {
+            negative = text[i] == Char('-');
             out.push_back(static_cast<char>(text[i]));
             ++i;
         }
@@ -166,7 +181,7 @@ scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer&
         }
         while (i < size && is_digit(text[i])) {
             if (exponent < exponent_cap) {
-                exponent = exponent * 10 + (text[i] - u'0');
+                exponent = exponent * 10 + (text[i] - Char('0'));
             }
             out.push_back(static_cast<char>(text[i]));
             ++i;
@@ -203,8 +218,11 @@ std::from_chars_result read_double(const char* first, const char* last, double& 
 
 } // namespace
 
-double read_number(std::u16string_view text, error_field field, number_options options) {
-    std::u16string_view trimmed = text;
+namespace {
+
+template <typename Char>
+double read_text(std::basic_string_view<Char> text, error_field field, number_options options) {
+    std::basic_string_view<Char> trimmed = text;
     while (!trimmed.empty() && is_blank(trimmed.front())) {
         trimmed.remove_prefix(1);
     }
@@ -218,11 +236,14 @@ double read_number(std::u16string_view text, error_field field, number_options o
         large_storage.resize(trimmed.size());
         ascii.data = large_storage.data();
     }
-    const scanned found = scan(trimmed, options.decimal_comma ? u',' : u'\0', ascii);
+    const scanned found = scan(trimmed, options.decimal_comma ? Char(',') : Char(0), ascii);
     if (!found.valid) {
-        if (options.decimal_comma && trimmed.find_first_of(u".,") != trimmed.find_last_of(u".,")) {
+        const auto is_point = [](Char c) {
+            return c == Char('.') || c == Char(',');
+        };
+        if (options.decimal_comma && std::count_if(trimmed.begin(), trimmed.end(), is_point) > 1) {
             fail(error_kind::not_a_number, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
+                 std::string(field_noun(field)) + " " + quoted(text) +
                      " has more than one decimal point: write one \".\" or \",\", for example " +
                      "7.1 or 7,1.");
         }
@@ -235,7 +256,7 @@ double read_number(std::u16string_view text, error_field field, number_options o
     if (ec == std::errc::result_out_of_range || (ec == std::errc{} && std::isinf(value))) {
         if (found.decimal_exponent >= 0) {
             fail(error_kind::overflow, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
+                 std::string(field_noun(field)) + " " + quoted(text) +
                      " is too large for a number: " + std::string(field_example(field)) + ".");
         }
         // Too small for a double, even a subnormal one: the nearest double is a zero.
@@ -248,8 +269,8 @@ double read_number(std::u16string_view text, error_field field, number_options o
                                                "0 MHz to work out a length from; "
                                              : " is too close to 0 to calculate with; ";
             fail(error_kind::too_small, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
-                     std::string(why) + std::string(field_example(field)) + ".");
+                 std::string(field_noun(field)) + " " + quoted(text) + std::string(why) +
+                     std::string(field_example(field)) + ".");
         }
         return ascii.data[0] == '-' ? -0.0 : 0.0;
     }
@@ -258,6 +279,16 @@ double read_number(std::u16string_view text, error_field field, number_options o
         fail_not_a_number(text, trimmed, field, options);
     }
     return value;
+}
+
+} // namespace
+
+double read_number(std::u16string_view text, error_field field, number_options options) {
+    return read_text(text, field, options);
+}
+
+double read_number(std::string_view text, error_field field, number_options options) {
+    return read_text(text, field, options);
 }
 
 namespace {

@@ -32,6 +32,10 @@ std::string_view field_noun(error_field field) noexcept;
 // options refuse it (a too_small error). Never locale-dependent.
 double read_number(std::u16string_view text, error_field field, number_options options = {});
 
+// The same for UTF-8 text, without a UTF-16 copy: the number, or the error, that read_number
+// gives for the text's UTF-16 (utf8_to_utf16).
+double read_number(std::string_view text, error_field field, number_options options = {});
+
 // Number from text: the form texts' name for read_number.
 inline double number_from_text(std::u16string_view text, error_field field,
                                number_options options = {}) {
