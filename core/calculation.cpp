@@ -61,6 +61,13 @@ void calc_cmd_Click(form_texts& form, number_options options) {
 
 namespace {
 
+// A caption's text (digits, ".", "-": ASCII) as a std::string, in the string's own storage.
+void assign_caption(std::string& target, std::u16string_view caption) {
+    target.resize(caption.size());
+    std::transform(caption.begin(), caption.end(), target.begin(),
+                   [](char16_t unit) { return static_cast<char>(unit); });
+}
+
 template <typename Text>
 void lengths_of(Text freq, Text qtr_num, double velocity_factor, length_unit unit,
                 shown_lengths& shown) {
@@ -73,10 +80,13 @@ void lengths_of(Text freq, Text qtr_num, double velocity_factor, length_unit uni
         shown.length = std::move(length_text);
         return;
     }
-    caption_text caption; // NOLINT(cppcoreguidelines-pro-type-member-init): written before use
-    const shown_number shown_length = show_number(length, caption);
-    shown.corrected = format_fixed(corrected_length(velocity_factor, shown_length.value), 3);
-    shown.length.assign(shown_length.text.begin(), shown_length.text.end());
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init): written before use
+    caption_text length_caption, corrected_caption;
+    const shown_number shown_length = show_number(length, length_caption);
+    const std::u16string_view corrected =
+        show_number(corrected_length(velocity_factor, shown_length.value), corrected_caption).text;
+    assign_caption(shown.length, shown_length.text);
+    assign_caption(shown.corrected, corrected);
 }
 
 } // namespace
