@@ -837,18 +837,18 @@ void activations(const program& p) {
     });
 }
 
+// The window reads the three inputs' texts as they stand and shows both results; the
+// arithmetic itself is the core's (tests/core).
 void worked_examples(const program& p) {
     struct example {
         const char* why;
         std::u16string_view freq, qtr_num, cable, length, corrected;
     };
     const example examples[] = {
-        {"the starting texts", u"435.850", u"1", u"RG-58", u"0.172", u"0.114"},
-        {"the single-precision factor rounds down", u"8", u"1", u"RG-142", u"9.375", u"6.562"},
-        {"corrected from the shown length", u"1.3", u"1", u"RG-142", u"57.692", u"40.384"},
-        {"a negative frequency", u"-100", u"1", u"RG-58", u"-0.750", u"-0.495"},
-        {"a count that is not whole", u"100", u"2.5", u"RG-58", u"1.875", u"1.238"},
-        {"a cable name in lower case has factor 0", u"435.850", u"1", u"rg-58", u"0.172", u"0.000"},
+        {"the frequency and a count that is not whole, as set", u"100", u"2.5", u"RG-58", u"1.875",
+         u"1.238"},
+        {"the cable field's text, not the list entry it resembles", u"435.850", u"1", u"rg-58",
+         u"0.172", u"0.000"},
     };
     for (const example& e : examples) {
         p.reset_inputs();

@@ -272,47 +272,24 @@ void window_test::escape_leaves_window_open() {
     QCOMPARE(w.coax_length(), QString());
 }
 
+// The window reads what is typed into each of its three inputs and shows both results; the
+// arithmetic itself is the core's (tests/core).
 void window_test::worked_examples_data() {
     QTest::addColumn<QString>("freq");
     QTest::addColumn<QString>("qtr_num");
     QTest::addColumn<QString>("cable");
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("corrected");
-    QTest::newRow("starting texts") << "435.850"
-                                    << "1"
-                                    << "RG-58"
-                                    << "0.172"
-                                    << "0.114";
-    QTest::newRow("typed H100") << "435.850"
-                                << "1"
-                                << "H100"
-                                << "0.172"
-                                << "0.144";
-    QTest::newRow("typed lower-case rg-58 has factor 0") << "435.850"
-                                                         << "1"
-                                                         << "rg-58"
-                                                         << "0.172"
-                                                         << "0.000";
-    QTest::newRow("single-precision factor rounds down") << "8"
-                                                         << "1"
-                                                         << "RG-142"
-                                                         << "9.375"
-                                                         << "6.562";
-    QTest::newRow("corrected from the shown length") << "1.3"
-                                                     << "1"
-                                                     << "RG-142"
-                                                     << "57.692"
-                                                     << "40.384";
-    QTest::newRow("negative frequency") << "-100"
-                                        << "1"
-                                        << "RG-58"
-                                        << "-0.750"
-                                        << "-0.495";
-    QTest::newRow("count need not be whole") << "100"
-                                             << "2.5"
-                                             << "RG-58"
-                                             << "1.875"
-                                             << "1.238";
+    QTest::newRow("typed frequency and count, 2.5 not cut to a whole count") << "100"
+                                                                             << "2.5"
+                                                                             << "RG-58"
+                                                                             << "1.875"
+                                                                             << "1.238";
+    QTest::newRow("typed cable H100, not the starting RG-58") << "435.850"
+                                                              << "1"
+                                                              << "H100"
+                                                              << "0.172"
+                                                              << "0.144";
 }
 
 void window_test::worked_examples() {
