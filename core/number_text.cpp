@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/number_text.hpp"
 
+#include "typed_text.hpp"
+
 #include "ridi/plain_decimal.hpp"
 #include "ridi/utf.hpp"
 
@@ -20,16 +22,6 @@
 #include <vector>
 
 namespace ridi {
-namespace {
-
-bool is_blank(char16_t c) {
-    return c == u' ' || c == u'\t';
-}
-bool is_digit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
-} // namespace
 
 std::string_view field_noun(error_field field) noexcept {
     switch (field) {
@@ -204,13 +196,7 @@ std::from_chars_result read_double(const char* first, const char* last, double& 
 } // namespace
 
 double read_number(std::u16string_view text, error_field field, number_options options) {
-    std::u16string_view trimmed = text;
-    while (!trimmed.empty() && is_blank(trimmed.front())) {
-        trimmed.remove_prefix(1);
-    }
-    while (!trimmed.empty() && is_blank(trimmed.back())) {
-        trimmed.remove_suffix(1);
-    }
+    const std::u16string_view trimmed = trim_blanks(text);
     std::array<char, 64> small_storage; // NOLINT(cppcoreguidelines-pro-type-member-init)
     std::vector<char> large_storage;
     ascii_buffer ascii{small_storage.data()};

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/units.hpp"
 
+#include "typed_text.hpp"
+
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
 #include "ridi/utf.hpp"
@@ -134,20 +136,6 @@ std::uint64_t steps_per_unit(const unit_steps& unit) {
     return steps;
 }
 
-bool is_ascii_digit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
-std::u16string_view trimmed(std::u16string_view text) {
-    while (!text.empty() && (text.front() == u' ' || text.front() == u'\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == u' ' || text.back() == u'\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Where "ft" or "in" (any case) stands in `text`, or npos.
 std::size_t find_word(std::u16string_view text, std::u16string_view word) {
     for (std::size_t i = 0; i + word.size() <= text.size(); ++i) {
@@ -169,7 +157,7 @@ public:
     feet_inches_reader(std::u16string_view text, error_field field) : text_(text), field_(field) {}
 
     double read() const {
-        std::u16string_view rest = trimmed(text_);
+        std::u16string_view rest = trim_blanks(text_);
         if (rest.empty()) {
             throw calc_error(error_kind::not_a_number, field_,
                              std::string(field_noun(field_)) + " is empty: " + std::string(forms) +
@@ -191,7 +179,7 @@ public:
         if (mark != std::u16string_view::npos) {
             feet = read_part(rest.substr(0, mark), first_part);
             first_part = false;
-            rest = trimmed(rest.substr(mark + mark_size));
+            rest = trim_blanks(rest.substr(mark + mark_size));
         }
         if (!rest.empty()) {
             if (rest.back() == u'"') {
@@ -201,7 +189,7 @@ public:
             } else {
                 fail_form();
             }
-            inches = read_inches(trimmed(rest), first_part);
+            inches = read_inches(trim_blanks(rest), first_part);
         }
         const double length = feet * 12 + inches;
         if (!std::isfinite(length)) {
@@ -224,7 +212,7 @@ private:
 
     // Feet, or inches as a decimal: a number, signed only when it comes first.
     double read_part(std::u16string_view part, bool first_part) const {
-        part = trimmed(part);
+        part = trim_blanks(part);
         if (part.empty() || (!first_part && (part.front() == u'-' || part.front() == u'+'))) {
             fail_form();
         }
@@ -250,7 +238,7 @@ private:
         }
         value = 0;
         for (const char16_t c : digits) {
-            if (!is_ascii_digit(c)) {
+            if (!is_digit(c)) {
                 return false;
             }
             value = value * 10 + static_cast<std::uint64_t>(c - u'0');
@@ -264,15 +252,15 @@ private:
         if (slash == std::u16string_view::npos) {
             return read_part(part, first_part);
         }
-        const std::u16string_view before = trimmed(part.substr(0, slash));
-        const std::size_t blank = before.find_last_of(u" \t");
+        const std::u16string_view before = trim_blanks(part.substr(0, slash));
+        const std::size_t blank = before.find_last_of(blanks);
         std::uint64_t whole = 0;
         std::uint64_t numerator = 0;
         std::uint64_t denominator = 0;
         const bool has_whole = blank != std::u16string_view::npos;
-        if ((has_whole && !read_digits(trimmed(before.substr(0, blank)), whole)) ||
+        if ((has_whole && !read_digits(trim_blanks(before.substr(0, blank)), whole)) ||
             !read_digits(has_whole ? before.substr(blank + 1) : before, numerator) ||
-            !read_digits(trimmed(part.substr(slash + 1)), denominator) || denominator == 0) {
+            !read_digits(trim_blanks(part.substr(slash + 1)), denominator) || denominator == 0) {
             fail_form();
         }
         return static_cast<double>(whole) +
