@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/measurement.hpp"
 
+#include "typed_text.hpp"
+
 #include "ridi/calculation.hpp"
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
@@ -23,9 +25,8 @@ struct bench_number {
 double read_positive(const bench_number& number, double value) {
     if (!(value > 0.0)) {
         throw calc_error(error_kind::out_of_range, number.field,
-                         std::string(field_noun(number.field)) + " " +
-                             quoted_for_message(number.text) +
-                             " must be greater than 0: " + number.what_to_enter + ".");
+                         text_message(number.field, number.text, "must be greater than 0",
+                                      number.what_to_enter));
     }
     return value;
 }

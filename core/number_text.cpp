@@ -43,6 +43,22 @@ std::string_view field_noun(error_field field) noexcept {
     return "The number";
 }
 
+std::string text_message(error_field field, std::u16string_view text, std::string_view fault,
+                         std::string_view advice, std::string_view joint) {
+    // Appended piece by piece: GCC 12 at -O3 warns (wrongly) of overlap in chains of "+".
+    std::string message(field_noun(field));
+    if (!text.empty()) {
+        message += ' ';
+        message += quoted_for_message(text);
+    }
+    message += ' ';
+    message += fault;
+    message += joint;
+    message += advice;
+    message += '.';
+    return message;
+}
+
 namespace {
 
 std::string_view field_example(error_field field) {
@@ -64,26 +80,25 @@ std::string_view field_example(error_field field) {
     return "enter a number such as 1.5";
 }
 
-[[noreturn]] void fail(error_kind kind, error_field field, const std::string& message) {
-    throw calc_error(kind, field, message);
+// A fault in `text` answered with the field's example of what to enter.
+[[noreturn]] void fail_with_example(error_kind kind, error_field field, std::u16string_view text,
+                                    std::string_view fault, std::string_view joint = ": ") {
+    throw calc_error(kind, field, text_message(field, text, fault, field_example(field), joint));
 }
 
 [[noreturn]] void fail_not_a_number(std::u16string_view text, std::u16string_view trimmed,
                                     error_field field, number_options options) {
-    const std::string noun(field_noun(field));
-    const std::string example(field_example(field));
     if (trimmed.empty()) {
-        fail(error_kind::not_a_number, field, noun + " is empty: " + example + ".");
+        fail_with_example(error_kind::not_a_number, field, trimmed, "is empty");
     }
     const bool has_comma = trimmed.find(u',') != std::u16string_view::npos;
     if (has_comma && !options.decimal_comma) {
-        fail(error_kind::not_a_number, field,
-             noun + " " + quoted_for_message(text) +
-                 " has a comma: write the decimal point as \".\" and no digit grouping, " +
-                 "for example 7.1.");
+        throw calc_error(error_kind::not_a_number, field,
+                         text_message(field, text, "has a comma",
+                                      "write the decimal point as \".\" and no digit grouping, "
+                                      "for example 7.1"));
     }
-    fail(error_kind::not_a_number, field,
-         noun + " " + quoted_for_message(text) + " is not a number: " + example + ".");
+    fail_with_example(error_kind::not_a_number, field, text, "is not a number");
 }
 
 // What the grammar found in a text, enough to tell overflow from underflow when the number
@@ -207,10 +222,9 @@ double read_number(std::u16string_view text, error_field field, number_options o
     const scanned found = scan(trimmed, options.decimal_comma ? u',' : u'\0', ascii);
     if (!found.valid) {
         if (options.decimal_comma && trimmed.find_first_of(u".,") != trimmed.find_last_of(u".,")) {
-            fail(error_kind::not_a_number, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
-                     " has more than one decimal point: write one \".\" or \",\", for example " +
-                     "7.1 or 7,1.");
+            throw calc_error(error_kind::not_a_number, field,
+                             text_message(field, text, "has more than one decimal point",
+                                          "write one \".\" or \",\", for example 7.1 or 7,1"));
         }
         fail_not_a_number(text, trimmed, field, options);
     }
@@ -220,22 +234,18 @@ double read_number(std::u16string_view text, error_field field, number_options o
     const auto [ptr, ec] = read_double(first, last, value);
     if (ec == std::errc::result_out_of_range || (ec == std::errc{} && std::isinf(value))) {
         if (found.decimal_exponent >= 0) {
-            fail(error_kind::overflow, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
-                     " is too large for a number: " + std::string(field_example(field)) + ".");
+            fail_with_example(error_kind::overflow, field, text, "is too large for a number");
         }
         // Too small for a double, even a subnormal one: the nearest double is a zero.
         if (options.refuse_too_small) {
             const bool is_frequency = field == error_field::frequency ||
                                       field == error_field::measured_frequency ||
                                       field == error_field::target_frequency;
-            const std::string_view why = is_frequency
-                                             ? " is far below any radio frequency, too close to "
-                                               "0 MHz to work out a length from; "
-                                             : " is too close to 0 to calculate with; ";
-            fail(error_kind::too_small, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
-                     std::string(why) + std::string(field_example(field)) + ".");
+            fail_with_example(error_kind::too_small, field, text,
+                              is_frequency ? "is far below any radio frequency, too close to 0 "
+                                             "MHz to work out a length from"
+                                           : "is too close to 0 to calculate with",
+                              "; ");
         }
         return ascii.data[0] == '-' ? -0.0 : 0.0;
     }

@@ -1,8 +1,12 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the readers of typed numbers and lengths share: blanks and digits. Internal to the core.
+// What the readers of typed numbers and lengths share: blanks, digits, and the message about a
+// text they cannot take. Internal to the core.
 #pragma once
 
+#include "ridi/error.hpp"
+
+#include <string>
 #include <string_view>
 
 namespace ridi {
@@ -29,5 +33,12 @@ constexpr std::u16string_view trim_blanks(std::u16string_view text) noexcept {
     }
     return text;
 }
+
+// The message about a typed text: the field's noun, the text in quotes (left out when empty: an
+// empty text is named by its noun alone), what is wrong with it and, after `joint`, what to
+// enter, closed by a full stop: The frequency "abc" is not a number: enter the centre frequency
+// in MHz, for example 435.850.
+std::string text_message(error_field field, std::u16string_view text, std::string_view fault,
+                         std::string_view advice, std::string_view joint = ": ");
 
 } // namespace ridi

@@ -6,7 +6,6 @@
 
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
-#include "ridi/utf.hpp"
 
 #include <array>
 #include <cmath>
@@ -160,8 +159,7 @@ public:
         std::u16string_view rest = trim_blanks(text_);
         if (rest.empty()) {
             throw calc_error(error_kind::not_a_number, field_,
-                             std::string(field_noun(field_)) + " is empty: " + std::string(forms) +
-                                 ".");
+                             text_message(field_, rest, "is empty", forms));
         }
         double feet = 0.0;
         double inches = 0.0;
@@ -194,8 +192,7 @@ public:
         const double length = feet * 12 + inches;
         if (!std::isfinite(length)) {
             throw calc_error(error_kind::overflow, field_,
-                             std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
-                                 " is too large for a number: " + std::string(forms) + ".");
+                             text_message(field_, text_, "is too large for a number", forms));
         }
         return length;
     }
@@ -206,8 +203,7 @@ private:
 
     [[noreturn]] void fail_form() const {
         throw calc_error(error_kind::not_a_number, field_,
-                         std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
-                             " is not in feet and inches: " + std::string(forms) + ".");
+                         text_message(field_, text_, "is not in feet and inches", forms));
     }
 
     // Feet, or inches as a decimal: a number, signed only when it comes first.
@@ -222,10 +218,11 @@ private:
             if (error.kind() != error_kind::not_a_number) {
                 // Too large or too small: said of the whole length.
                 throw calc_error(error.kind(), field_,
-                                 std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
-                                     " is too " +
-                                     (error.kind() == error_kind::overflow ? "large" : "small") +
-                                     " for a number: " + std::string(forms) + ".");
+                                 text_message(field_, text_,
+                                              error.kind() == error_kind::overflow
+                                                  ? "is too large for a number"
+                                                  : "is too small for a number",
+                                              forms));
             }
             fail_form();
         }
