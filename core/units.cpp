@@ -23,17 +23,16 @@ struct unit_steps {
     std::string_view name;
     std::uint64_t numerator;
     std::uint64_t denominator;
-    int decimals;           // digits after the point; 0 for feet and inches
-    double metres_per_unit; // for lengths too large to count steps exactly
+    int decimals; // digits after the point; 0 for feet and inches
 };
 
 constexpr std::array<unit_steps, 6> units{{
-    {"m", 1000, 1, 3, 1.0},
-    {"cm", 10000, 1, 2, 0.01},        // 0.01 cm = 1/10000 m
-    {"mm", 10000, 1, 1, 0.001},       // 0.1 mm = 1/10000 m
-    {"in", 500000, 127, 2, 0.0254},   // 0.01 in = 0.000254 m = 127/500000 m
-    {"ft", 1250000, 381, 3, 0.3048},  // 0.001 ft = 0.0003048 m = 381/1250000 m
-    {"ft-in", 80000, 127, 0, 0.3048}, // 1/16 in = 0.0015875 m = 127/80000 m
+    {"m", 1000, 1, 3},
+    {"cm", 10000, 1, 2},      // 0.01 cm = 1/10000 m
+    {"mm", 10000, 1, 1},      // 0.1 mm = 1/10000 m
+    {"in", 500000, 127, 2},   // 0.01 in = 0.000254 m = 127/500000 m
+    {"ft", 1250000, 381, 3},  // 0.001 ft = 0.0003048 m = 381/1250000 m
+    {"ft-in", 80000, 127, 0}, // 1/16 in = 0.0015875 m = 127/80000 m
 }};
 
 const unit_steps& steps_of(length_unit unit) {
@@ -120,7 +119,12 @@ std::string text_of_count(uint128 count, bool negative, const unit_steps& steps)
 }
 
 // Sixteenths of an inch in an inch, for lengths held in inches.
-constexpr unit_steps sixteenths_per_inch{"ft-in", 16, 1, 0, 1.0 / 12};
+constexpr unit_steps sixteenths_per_inch{"ft-in", 16, 1, 0};
+
+// Feet and inches of a length too large for a fraction of an inch: whole feet.
+std::string whole_feet(double feet) {
+    return format_fixed(feet, 0) + " ft 0 in";
+}
 
 // How many steps of `unit` make one of its own measure (metres, ..., inches for feet and
 // inches): 10^decimals, or 16 sixteenths to the inch.
@@ -286,14 +290,17 @@ std::string format_length(double metres, length_unit unit) {
     }
     uint128 count = 0;
     if (!count_steps(std::fabs(metres), steps, count)) {
-        // Beyond 10^31 m a double holds no digit after the point in any of these units.
-        const double in_unit = metres / steps.metres_per_unit;
+        // Beyond 10^31 m a double holds no digit after the point in any of these units: the
+        // length divided by the unit in metres (a foot for feet and inches).
+        const double in_unit =
+            metres /
+            metres_from_unit(1.0, unit == length_unit::feet_inches ? length_unit::feet : unit);
         if (std::isinf(in_unit)) {
             throw calc_error(error_kind::overflow, error_field::none,
                              "The length is too large to show in " + std::string(steps.name) +
                                  ": enter a larger frequency or fewer quarter waves.");
         }
-        return unit == length_unit::feet_inches ? format_fixed(in_unit, 0) + " ft 0 in"
+        return unit == length_unit::feet_inches ? whole_feet(in_unit)
                                                 : format_fixed(in_unit, steps.decimals);
     }
     return text_of_count(count, metres < 0, steps);
@@ -317,7 +324,7 @@ std::string format_in_unit(double length, length_unit unit) {
     uint128 count = 0;
     if (!count_steps(std::fabs(length), sixteenths_per_inch, count)) {
         // Beyond 2^106 inches a double holds no fraction of an inch.
-        return format_fixed(length / 12, 0) + " ft 0 in";
+        return whole_feet(length / 12);
     }
     return text_of_count(count, length < 0, sixteenths_per_inch);
 }
