@@ -68,7 +68,7 @@ std::string_view field_example(error_field field) {
     case error_field::quarter_waves:
         return "enter how many quarter waves, for example 1 or 2.5";
     case error_field::length:
-        return "enter the length as measured, in metres or in the unit given with --unit";
+        return "enter the length as measured";
     case error_field::measured_frequency:
         return "enter the frequency in MHz at which the stub resonates now, for example 99.3";
     case error_field::target_frequency:
@@ -80,10 +80,14 @@ std::string_view field_example(error_field field) {
     return "enter a number such as 1.5";
 }
 
-// A fault in `text` answered with the field's example of what to enter.
+// A fault in `text` answered with the field's example of what to enter. A length is asked for
+// in the unit it is read in, which the reader is not told: a front-end may name it before the
+// full stop.
 [[noreturn]] void fail_with_example(error_kind kind, error_field field, std::u16string_view text,
                                     std::string_view fault, std::string_view joint = ": ") {
-    throw calc_error(kind, field, text_message(field, text, fault, field_example(field), joint));
+    const std::string message = text_message(field, text, fault, field_example(field), joint);
+    throw calc_error(kind, field, message,
+                     field == error_field::length ? message.size() - 1 : no_unit_hint);
 }
 
 [[noreturn]] void fail_not_a_number(std::u16string_view text, std::u16string_view trimmed,
