@@ -69,8 +69,8 @@ void utf8_to_utf16(std::string_view text, std::u16string& out) {
     // No byte gives more than one code unit (a four-byte sequence gives two), so the text fits
     // in as many units as it has bytes, written in place without a check per unit.
     out.resize(text.size());
-    char16_t* const start = out.data();
-    char16_t* end = start;
+    char16_t* const first = out.data();
+    char16_t* end = first;
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -104,7 +104,7 @@ void utf8_to_utf16(std::string_view text, std::u16string& out) {
         }
         i += length;
     }
-    out.resize(static_cast<std::size_t>(end - start));
+    out.resize(static_cast<std::size_t>(end - first));
 }
 
 std::size_t utf8_cut_short(std::string_view text) {

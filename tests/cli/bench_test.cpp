@@ -158,6 +158,18 @@ TEST(Bench, FaultsSayWhatToFixAndPrintNothing) {
          "",
          "ridi-calc: The stub is already 0.018 m too short:",
          "already too short: an error, no negative cut"},
+        {{"--measure", "half", "49.62"},
+         1,
+         "",
+         "ridi-calc: The length \"half\" is not a number: enter the length as measured, in "
+         "metres or in the unit given with --unit.\n",
+         "the core asks for the length; ridi-calc says which unit it is read in"},
+        {{"--measure", "0.001", "75", "--unit", "cm"},
+         1,
+         "",
+         "ridi-calc: The velocity factor comes out below 0.0005, far too small for any cable: "
+         "check the unit of the length (read in cm, see --unit) and the frequency.\n",
+         "the core names the unit; ridi-calc names the option that chose it"},
     });
 }
 
