@@ -3,7 +3,7 @@
 #include "ridi_calc.hpp"
 
 #include "batch_line.hpp"
-#include "bench.hpp"
+#include "measuring.hpp"
 
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"
@@ -30,7 +30,7 @@ constexpr std::string_view usage_line =
     "[--vf FACTOR] [--unit UNIT] | --cables | --help | --version";
 
 // The usage of the measuring bench, after its mistakes.
-constexpr std::string_view bench_usage_line =
+constexpr std::string_view measuring_usage_line =
     "usage: ridi-calc --measure LENGTH FREQUENCY [QUARTER_WAVES] [--unit UNIT] | --trim LENGTH "
     "MEASURED TARGET [--unit UNIT]";
 
@@ -182,7 +182,7 @@ void list_cables(std::ostream& out) {
 class batch_answers {
 public:
     batch_answers(const calc_options& options, std::ostream& err)
-        : options_(options), err_(err), bench_(options.unit, err) {}
+        : options_(options), err_(err), measuring_(options.unit, err) {}
 
     // The one entry point for a line: `line` without its line break in, its answer with a line
     // break appended to `output`. Returns false for an error line.
@@ -197,8 +197,8 @@ public:
             output += '\n';
             return true;
         }
-        if (bench_lines::takes(split)) {
-            return bench_.answer(split, line_number_, output);
+        if (measuring_lines::takes(split)) {
+            return measuring_.answer(split, line_number_, output);
         }
         return calculate(split, output);
     }
@@ -215,7 +215,7 @@ public:
 
     // After the last line: how many more cables were not in the catalogue than were named.
     void finish() {
-        bench_.finish();
+        measuring_.finish();
         if (!unnamed_hashes_.empty()) {
             err_ << "ridi-calc: warning: " << unnamed_hashes_.size() << " more cable name"
                  << (unnamed_hashes_.size() == 1 ? " is" : "s are")
@@ -283,7 +283,7 @@ private:
     shown_lengths shown_;
     std::vector<std::u16string> named_;
     std::unordered_set<std::size_t> unnamed_hashes_;
-    bench_lines bench_; // lines whose first field names a bench form
+    measuring_lines measuring_; // lines whose first field names a bench form
 };
 
 } // namespace
@@ -453,13 +453,13 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
         } else if (options_done || !(arg.starts_with("--") || is_short_option(arg))) {
             positional.push_back(arg);
         } else if (arg == "--batch" || arg == "--cables" || arg == "--help" || arg == "-h" ||
-                   arg == "--version" || is_bench_mode(arg)) {
+                   arg == "--version" || is_measuring_mode(arg)) {
             if (!mode.empty()) {
-                if (is_bench_mode(mode) || is_bench_mode(arg)) {
+                if (is_measuring_mode(mode) || is_measuring_mode(arg)) {
                     return usage_error(err,
                                        "give only one of --measure, --trim, --batch, --cables, "
                                        "--help, --version",
-                                       bench_usage_line);
+                                       measuring_usage_line);
                 }
                 return usage_error(err, "give only one of --batch, --cables, --help, --version");
             }
@@ -481,15 +481,15 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
             return usage_error(err, "unknown option '" + std::string(arg) + "'");
         }
     }
-    if (is_bench_mode(mode)) {
-        const std::string problem = bench_usage_problem(mode, positional, vf_text.has_value());
+    if (is_measuring_mode(mode)) {
+        const std::string problem = measuring_usage_problem(mode, positional, vf_text.has_value());
         if (!problem.empty()) {
-            return usage_error(err, problem, bench_usage_line);
+            return usage_error(err, problem, measuring_usage_line);
         }
     } else if (!mode.empty() && !positional.empty()) {
         return usage_error(err, std::string(mode) + " takes no other arguments");
     }
-    if (!mode.empty() && mode != "--batch" && !is_bench_mode(mode) && (vf_text || unit_text)) {
+    if (!mode.empty() && mode != "--batch" && !is_measuring_mode(mode) && (vf_text || unit_text)) {
         return usage_error(err, std::string(mode) + " takes no --vf or --unit");
     }
     calc_options options;
@@ -507,7 +507,7 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
             return usage_error(err,
                                "unknown unit '" + std::string(*unit_text) +
                                    "' for --unit: use m, cm, mm, in, ft or ft-in",
-                               is_bench_mode(mode) ? bench_usage_line : usage_line);
+                               is_measuring_mode(mode) ? measuring_usage_line : usage_line);
         }
         options.unit = *unit;
     }
@@ -526,8 +526,8 @@ int run_mode(std::span<const std::string_view> args, std::istream& in, std::ostr
     if (mode == "--batch") {
         return run_batch(in, out, err, options);
     }
-    if (is_bench_mode(mode)) {
-        return run_bench(mode, positional, options.unit, out, err);
+    if (is_measuring_mode(mode)) {
+        return run_measuring(mode, positional, options.unit, out, err);
     }
     if (positional.size() == 3 && options.velocity_factor) {
         return usage_error(err, "give either a CABLE or --vf, not both");

@@ -13,7 +13,7 @@
 #include "fuzz_check.hpp"
 #include "general_line.hpp"
 
-#include "bench.hpp"
+#include "measuring.hpp"
 #include "ridi_calc.hpp"
 
 #include <array>
@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         // The window's answer, from the line with its CR (general_answer drops one).
         const ridi::cli::batch_line split = ridi::cli::split_batch_line(line_in);
-        const bool calculation = split.field_count == 3 && !ridi::cli::bench_lines::takes(split);
+        const bool calculation =
+            split.field_count == 3 && !ridi::cli::measuring_lines::takes(split);
         const std::optional<std::string> window =
             calculation ? ridi::test::general_answer(line_in) : std::nullopt;
         if (line_in.ends_with('\r')) {

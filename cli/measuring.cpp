@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bench.hpp"
+#include "measuring.hpp"
 
 #include "ridi_calc.hpp"
 
@@ -93,12 +93,12 @@ bench_result compute(const bench_form& form, std::span<const std::u16string> fie
 
 } // namespace
 
-bool is_bench_mode(std::string_view arg) noexcept {
+bool is_measuring_mode(std::string_view arg) noexcept {
     return arg == measure_form.mode || arg == trim_form.mode;
 }
 
-std::string bench_usage_problem(std::string_view mode, std::span<const std::string_view> args,
-                                bool with_velocity_factor) {
+std::string measuring_usage_problem(std::string_view mode, std::span<const std::string_view> args,
+                                    bool with_velocity_factor) {
     const bench_form& form = form_of(mode);
     if (with_velocity_factor) {
         return std::string(mode) + (&form == &measure_form
@@ -116,8 +116,8 @@ std::string bench_usage_problem(std::string_view mode, std::span<const std::stri
     return {};
 }
 
-int run_bench(std::string_view mode, std::span<const std::string_view> args, length_unit unit,
-              std::ostream& out, std::ostream& err) {
+int run_measuring(std::string_view mode, std::span<const std::string_view> args, length_unit unit,
+                  std::ostream& out, std::ostream& err) {
     const bench_form& form = form_of(mode);
     std::vector<std::u16string> fields;
     for (const std::string_view arg : args) {
@@ -144,12 +144,12 @@ int run_bench(std::string_view mode, std::span<const std::string_view> args, len
     return exit_ok;
 }
 
-bool bench_lines::takes(const batch_line& line) noexcept {
+bool measuring_lines::takes(const batch_line& line) noexcept {
     const std::string_view first = line.fields[0];
     return first == measure_form.line || first == trim_form.line;
 }
 
-bool bench_lines::answer(const batch_line& line, std::size_t line_number, std::string& output) {
+bool measuring_lines::answer(const batch_line& line, std::size_t line_number, std::string& output) {
     const bench_form& form = form_of(line.fields[0]);
     const std::size_t arguments = line.field_count - 1;
     if (arguments < form.required || arguments > form.arguments.size()) {
@@ -184,7 +184,7 @@ bool bench_lines::answer(const batch_line& line, std::size_t line_number, std::s
     return true;
 }
 
-void bench_lines::finish() {
+void measuring_lines::finish() {
     if (warnings_ > max_cable_warnings) {
         const std::size_t more = warnings_ - max_cable_warnings;
         err_ << "ridi-calc: warning: " << more << " more line" << (more == 1 ? " gives" : "s give")
