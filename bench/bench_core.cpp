@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one whole calculation and of ridi-calc's batch mode.
 //   build/bench/bench_core
+#include "batch.hpp"
 #include "ridi/calculation.hpp"
 #include "ridi/number_text.hpp"
-#include "ridi_calc.hpp"
 
 #include <benchmark/benchmark.h>
 

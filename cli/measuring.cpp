@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measuring.hpp"
 
+#include "batch.hpp"
 #include "ridi_calc.hpp"
 
 #include "ridi/measurement.hpp"
