@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one whole calculation and of ridi-calc's batch mode.
 //   build/bench/bench_core
+#include "batch.hpp"
 #include "ridi/calculation.hpp"
 #include "ridi/number_text.hpp"
-#include "ridi_calc.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -35,8 +35,8 @@ void number_from_text_plain(benchmark::State& state) {
 }
 BENCHMARK(number_from_text_plain);
 
-// The general number reader, past the quick route: exponents, signs, blanks, long digits,
-// subnormals and numbers beyond the double range.
+// The number reader on the rarer texts: exponents, signs, blanks, long digits, subnormals and
+// numbers beyond the double range.
 void read_number_general(benchmark::State& state) {
     static constexpr std::array<std::u16string_view, 8> texts{u"2.5e1",
                                                               u"-100",

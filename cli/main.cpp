@@ -8,49 +8,36 @@
 #include <vector>
 
 #if defined(_LIBCPP_VERSION)
-#include <array>
-#include <cerrno>
-#include <streambuf>
+#include "byte_stream.hpp"
+
 #include <unistd.h>
 #endif
 
 namespace {
 
-#if defined(_LIBCPP_VERSION)
-// Standard input for libc++ (ridi-calc.js among others), whose std::cin takes a failed read
-// for the end of the input: here a failed read fails the stream, which ridi-calc reports with
-// status 3, as it does where std::cin reports it.
-class standard_input_buffer final : public std::streambuf {
-protected:
-    int_type underflow() override {
-        if (gptr() == egptr()) {
-            ssize_t read = 0;
-            do {
-                read = ::read(STDIN_FILENO, buffer_.data(), buffer_.size());
-            } while (read < 0 && errno == EINTR);
-            if (read < 0) {
-                throw std::ios_base::failure("standard input cannot be read");
-            }
-            if (read == 0) {
-                return traits_type::eof();
-            }
-            setg(buffer_.data(), buffer_.data(), buffer_.data() + read);
-        }
-        return traits_type::to_int_type(*gptr());
-    }
-
-private:
-    std::array<char, 1 << 16> buffer_{};
+struct standard_streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
 };
 
-std::istream& standard_input() {
-    static standard_input_buffer buffer;
-    static std::istream input(&buffer);
-    return input;
+#if defined(_LIBCPP_VERSION)
+// For libc++ (ridi-calc.js among others), whose std::cin takes a failed read for the end of
+// the input, the standard file descriptors' bytes: a failed read fails the input, which
+// ridi-calc reports with status 3, as it does where std::cin reports it.
+standard_streams standard() {
+    static ridi::cli::byte_stream in_bytes(STDIN_FILENO);
+    static ridi::cli::byte_stream out_bytes(STDOUT_FILENO);
+    static ridi::cli::byte_stream err_bytes(STDERR_FILENO);
+    static std::istream in(&in_bytes);
+    static std::ostream out(&out_bytes);
+    static std::ostream err(&err_bytes);
+    err.setf(std::ios::unitbuf);
+    return {in, out, err};
 }
 #else
-std::istream& standard_input() {
-    return std::cin;
+standard_streams standard() {
+    return {std::cin, std::cout, std::cerr};
 }
 #endif
 
@@ -64,7 +51,8 @@ int main(int argc, char** argv) {
 #endif
     try {
         const std::vector<std::string_view> args(argv + 1, argv + argc);
-        return ridi::cli::run(args, standard_input(), std::cout, std::cerr);
+        const standard_streams streams = standard();
+        return ridi::cli::run(args, streams.in, streams.out, streams.err);
     } catch (...) { // the argument list, out of memory: run() reports its own faults
         std::cerr << "ridi-calc: out of memory\n";
         return ridi::cli::exit_internal_error;

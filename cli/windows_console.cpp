@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows_console.hpp"
 
+#include "byte_stream.hpp"
 #include "ridi/utf.hpp"
 
 #include <windows.h>
@@ -17,41 +18,18 @@
 namespace ridi::cli::windows {
 namespace {
 
-// How many bytes the UTF-8 sequence that starts with `lead` has; 1 for a byte that starts none.
-std::size_t sequence_length(unsigned char lead) {
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        return 2;
+// Writes UTF-8 to a console as UTF-16 (WriteConsoleW) when full and when flushed; bytes that
+// are not UTF-8 show as U+FFFD. A write that fails fails the stream.
+class console_output final : public std::streambuf {
+public:
+    explicit console_output(HANDLE console) : console_(console) {
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
     }
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        return 3;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        return 4;
-    }
-    return 1;
-}
+    console_output(const console_output&) = delete;
+    console_output& operator=(const console_output&) = delete;
+    ~console_output() override { write_out(true); }
 
-// How many of `bytes` can be written now: all but a sequence cut short at the end, whose rest
-// may follow in the next write.
-std::size_t complete_prefix(std::string_view bytes) {
-    const std::size_t look_back = std::min<std::size_t>(bytes.size(), 3);
-    for (std::size_t back = 1; back <= look_back; ++back) {
-        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
-        if ((byte & 0xC0u) != 0x80u) { // the start of the last sequence
-            return sequence_length(byte) > back ? bytes.size() - back : bytes.size();
-        }
-    }
-    return bytes.size();
-}
-
-// An output stream buffer that writes what it holds when full and when flushed; a write that
-// fails fails the stream.
-class buffered_output : public std::streambuf {
 protected:
-    // Writes what the buffer holds (but for what it keeps back unless `all`) and sets it up
-    // again; false when the write failed.
-    virtual bool write_out(bool all) = 0;
-
     int_type overflow(int_type ch) override {
         if (!write_out(false)) {
             return traits_type::eof();
@@ -64,27 +42,16 @@ protected:
     }
 
     int sync() override { return write_out(false) ? 0 : -1; }
-};
-
-// Writes UTF-8 to a console as UTF-16 (WriteConsoleW); bytes that are not UTF-8 show as U+FFFD.
-class console_output final : public buffered_output {
-public:
-    explicit console_output(HANDLE console) : console_(console) {
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-    }
-    console_output(const console_output&) = delete;
-    console_output& operator=(const console_output&) = delete;
-    ~console_output() override { write_out(true); }
 
 private:
-    // Writes what the buffer holds, keeping back a sequence cut short unless `all`.
-    bool write_out(bool all) override {
+    // Writes what the buffer holds, but for a sequence cut short at its end unless `all`: that
+    // one's rest may follow in the next write. False when the write failed.
+    bool write_out(bool all) {
         const std::string_view bytes(pbase(), static_cast<std::size_t>(pptr() - pbase()));
-        const std::size_t ready = all ? bytes.size() : complete_prefix(bytes);
-        const std::u16string text = utf8_to_utf16(bytes.substr(0, ready));
+        const std::size_t kept = all ? 0 : utf8_cut_short(bytes);
+        const std::u16string text = utf8_to_utf16(bytes.substr(0, bytes.size() - kept));
         const bool written = write_console(text);
         // The bytes kept back move to the start of the buffer.
-        const std::size_t kept = bytes.size() - ready;
         std::copy(bytes.end() - static_cast<std::ptrdiff_t>(kept), bytes.end(), buffer_.begin());
         setp(buffer_.data(), buffer_.data() + buffer_.size());
         pbump(static_cast<int>(kept));
@@ -156,78 +123,6 @@ private:
     bool ended_ = false;
 };
 
-// Reads a file or a pipe as it is (ReadFile): every byte unchanged, no end at Ctrl+Z. The end of
-// a pipe's writer is the end of the input; any other failure is one to report.
-class handle_input final : public std::streambuf {
-public:
-    explicit handle_input(HANDLE handle) : handle_(handle) {}
-
-protected:
-    int_type underflow() override {
-        if (gptr() == egptr()) {
-            DWORD got = 0;
-            if (ReadFile(handle_, buffer_.data(), static_cast<DWORD>(buffer_.size()), &got,
-                         nullptr) == FALSE) {
-                const DWORD error = GetLastError();
-                if (error != ERROR_BROKEN_PIPE && error != ERROR_HANDLE_EOF) {
-                    throw std::ios_base::failure("cannot read the input");
-                }
-                got = 0;
-            }
-            if (got == 0) {
-                return traits_type::eof();
-            }
-            setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
-        }
-        return traits_type::to_int_type(*gptr());
-    }
-
-private:
-    HANDLE handle_;
-    std::array<char, 65536> buffer_{};
-};
-
-// Writes to a file or a pipe as it is (WriteFile): "\n" stays "\n". A write that fails, as to
-// a closed pipe, fails the stream.
-class handle_output final : public buffered_output {
-public:
-    explicit handle_output(HANDLE handle) : handle_(handle) {
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-    }
-    handle_output(const handle_output&) = delete;
-    handle_output& operator=(const handle_output&) = delete;
-    ~handle_output() override { write_out(true); }
-
-private:
-    bool write_out(bool /*all*/) override {
-        const char* next = pbase();
-        const char* const end = pptr();
-        setp(buffer_.data(), buffer_.data() + buffer_.size());
-        while (next < end) {
-            DWORD written = 0;
-            if (WriteFile(handle_, next, static_cast<DWORD>(end - next), &written, nullptr) ==
-                    FALSE ||
-                written == 0) {
-                return false;
-            }
-            next += written;
-        }
-        return true;
-    }
-
-    HANDLE handle_;
-    std::array<char, 65536> buffer_{};
-};
-
-// The console behind a standard handle, or nullptr when it is a file, a pipe or nothing.
-HANDLE console_of(DWORD which) {
-    HANDLE handle = GetStdHandle(which);
-    DWORD mode = 0;
-    return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)
-               ? handle
-               : nullptr;
-}
-
 } // namespace
 
 std::vector<std::string> utf8_arguments(int argc, const wchar_t* const* argv) {
@@ -244,16 +139,15 @@ standard_streams::standard_streams() {
     // library's std::cin and std::cout: they bring wide streams the tool has no use for.)
     const auto buffer_for = [&](DWORD which, bool input) -> std::streambuf* {
         HANDLE handle = GetStdHandle(which);
-        if (HANDLE console = console_of(which)) {
-            if (input) {
-                buffers_.push_back(std::make_unique<console_input>(console));
-            } else {
-                buffers_.push_back(std::make_unique<console_output>(console));
-            }
-        } else if (input) {
-            buffers_.push_back(std::make_unique<handle_input>(handle));
+        DWORD mode = 0;
+        const bool console =
+            handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
+        if (console && input) {
+            buffers_.push_back(std::make_unique<console_input>(handle));
+        } else if (console) {
+            buffers_.push_back(std::make_unique<console_output>(handle));
         } else {
-            buffers_.push_back(std::make_unique<handle_output>(handle));
+            buffers_.push_back(std::make_unique<byte_stream>(handle));
         }
         return buffers_.back().get();
     };

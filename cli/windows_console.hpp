@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ridi-calc's standard streams on Windows. The tool reads and writes UTF-8 bytes, exactly as on
-// Linux. Redirected to a file or a pipe, the streams carry those bytes unchanged (binary mode:
+// Linux. Redirected to a file or a pipe, the streams carry those bytes unchanged (byte_stream.hpp:
 // no CRLF for "\n", no end at Ctrl+Z). A console window holds UTF-16 text instead, so there
 // the text goes through the console's Unicode calls and reads right whatever the console's
 // code page.

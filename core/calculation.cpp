@@ -59,11 +59,20 @@ void calc_cmd_Click(form_texts& form, number_options options) {
         show_number(corrected_length(velocity_factor, shown_length), caption).text);
 }
 
-void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
-                          double velocity_factor, length_unit unit, shown_lengths& shown) {
-    const double frequency =
-        number_from_text(freq, error_field::frequency, {.refuse_too_small = true});
-    const double quarter_waves = number_from_text(qtr_num, error_field::quarter_waves);
+namespace {
+
+// A caption's text (digits, ".", "-": ASCII) as a std::string, in the string's own storage.
+void assign_caption(std::string& target, std::u16string_view caption) {
+    target.resize(caption.size());
+    std::transform(caption.begin(), caption.end(), target.begin(),
+                   [](char16_t unit) { return static_cast<char>(unit); });
+}
+
+template <typename Text>
+void lengths_of(Text freq, Text qtr_num, double velocity_factor, length_unit unit,
+                shown_lengths& shown) {
+    const double frequency = read_number(freq, error_field::frequency, {.refuse_too_small = true});
+    const double quarter_waves = read_number(qtr_num, error_field::quarter_waves);
     const double length = free_space_length(frequency, quarter_waves);
     if (unit != length_unit::metres) {
         std::string length_text = format_length(length, unit);
@@ -71,10 +80,25 @@ void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
         shown.length = std::move(length_text);
         return;
     }
-    caption_text caption; // NOLINT(cppcoreguidelines-pro-type-member-init): written before use
-    const shown_number shown_length = show_number(length, caption);
-    shown.corrected = format_fixed(corrected_length(velocity_factor, shown_length.value), 3);
-    shown.length.assign(shown_length.text.begin(), shown_length.text.end());
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init): written before use
+    caption_text length_caption, corrected_caption;
+    const shown_number shown_length = show_number(length, length_caption);
+    const std::u16string_view corrected =
+        show_number(corrected_length(velocity_factor, shown_length.value), corrected_caption).text;
+    assign_caption(shown.length, shown_length.text);
+    assign_caption(shown.corrected, corrected);
+}
+
+} // namespace
+
+void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
+                          double velocity_factor, length_unit unit, shown_lengths& shown) {
+    lengths_of(freq, qtr_num, velocity_factor, unit, shown);
+}
+
+void quarter_wave_lengths(std::string_view freq, std::string_view qtr_num, double velocity_factor,
+                          length_unit unit, shown_lengths& shown) {
+    lengths_of(freq, qtr_num, velocity_factor, unit, shown);
 }
 
 } // namespace ridi

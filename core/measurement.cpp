@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/measurement.hpp"
 
+#include "typed_text.hpp"
+
 #include "ridi/calculation.hpp"
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ridi {
 namespace {
@@ -23,9 +26,8 @@ struct bench_number {
 double read_positive(const bench_number& number, double value) {
     if (!(value > 0.0)) {
         throw calc_error(error_kind::out_of_range, number.field,
-                         std::string(field_noun(number.field)) + " " +
-                             quoted_for_message(number.text) +
-                             " must be greater than 0: " + number.what_to_enter + ".");
+                         text_message(number.field, number.text, "must be greater than 0",
+                                      number.what_to_enter));
     }
     return value;
 }
@@ -48,9 +50,22 @@ std::string with_unit(std::string text, length_unit unit) {
     return text;
 }
 
-// Where a message says which unit a length was read in.
-std::string read_in(length_unit unit) {
-    return "read in " + std::string(length_unit_name(unit)) + ", see --unit";
+// Words for the user, and where a front-end may say in them how the unit they name is chosen.
+struct hinted_text {
+    std::string text;
+    std::size_t unit_hint_at;
+};
+
+// The unit the length was read in, "(read in m)", between `before` and `after`; the hint goes
+// before the ")".
+hinted_text read_in(std::string_view before, length_unit unit, std::string_view after) {
+    hinted_text words{std::string(before), 0};
+    words.text += "(read in ";
+    words.text += length_unit_name(unit);
+    words.unit_hint_at = words.text.size();
+    words.text += ')';
+    words.text += after;
+    return words;
 }
 
 // Why a stub `stub` long cannot be trimmed to `needed`, which is longer.
@@ -70,8 +85,11 @@ std::string too_short(double stub, double needed, length_unit unit) {
            with_unit(format_in_unit(needed, unit), unit) + ": cut a new piece.";
 }
 
-[[noreturn]] void fail_factor(const std::string& message) {
-    throw calc_error(error_kind::out_of_range, error_field::none, message);
+// A factor no cable has, and what to check, the unit of the length among it.
+[[noreturn]] void fail_factor(std::string_view before, length_unit unit, std::string_view after) {
+    const hinted_text message = read_in(before, unit, after);
+    throw calc_error(error_kind::out_of_range, error_field::none, message.text,
+                     message.unit_hint_at);
 }
 
 } // namespace
@@ -89,37 +107,37 @@ measured_factor measure_velocity_factor(std::u16string_view length, std::u16stri
     const double free_space = free_space_length(resonance, quarters);
     if (metres == 0.0 && free_space == 0.0) {
         fail_factor("The velocity factor has no value: the length and the free-space length are "
-                    "both too small for a number. Check the unit of the length (" +
-                    read_in(unit) + ") and the frequency.");
+                    "both too small for a number. Check the unit of the length ",
+                    unit, " and the frequency.");
     }
     // A free-space length too small for a double makes any length far too long.
     const double factor = free_space == 0.0 ? HUGE_VAL : metres / free_space;
     if (factor >= 1e9) {
         fail_factor("The velocity factor comes out far above 1, which no cable has: check the "
-                    "unit of the length (" +
-                    read_in(unit) + ") and the frequency.");
+                    "unit of the length ",
+                    unit, " and the frequency.");
     }
     measured_factor measured;
     measured.factor = format_fixed(factor, measured_factor_decimals);
     const double shown = number_from_text(utf8_to_utf16(measured.factor), error_field::none);
     if (shown > 1.0) {
         fail_factor("The velocity factor comes out at " + measured.factor +
-                    ", above 1, which no cable has: check the number of quarter waves (2 for a "
-                    "half-wave resonance), the unit of the length (" +
-                    read_in(unit) +
-                    "), and that the frequency is the lowest resonance, not a "
-                    "harmonic.");
+                        ", above 1, which no cable has: check the number of quarter waves (2 for "
+                        "a half-wave resonance), the unit of the length ",
+                    unit, ", and that the frequency is the lowest resonance, not a harmonic.");
     }
     if (shown == 0.0) {
         fail_factor("The velocity factor comes out below 0.0005, far too small for any cable: "
-                    "check the unit of the length (" +
-                    read_in(unit) + ") and the frequency.");
+                    "check the unit of the length ",
+                    unit, " and the frequency.");
     }
     if (shown < 0.5) {
-        measured.warning =
-            "the velocity factor " + measured.factor +
-            " is below 0.5, unusual for coaxial cable: check the length, its unit (" +
-            read_in(unit) + ") and the number of quarter waves";
+        hinted_text warning = read_in("the velocity factor " + measured.factor +
+                                          " is below 0.5, unusual for coaxial cable: check the "
+                                          "length, its unit ",
+                                      unit, " and the number of quarter waves");
+        measured.warning = std::move(warning.text);
+        measured.warning_unit_hint_at = warning.unit_hint_at;
     }
     return measured;
 }

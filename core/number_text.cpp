@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/number_text.hpp"
 
+#include "typed_text.hpp"
+
 #include "ridi/plain_decimal.hpp"
 #include "ridi/utf.hpp"
 
@@ -20,16 +22,6 @@
 #include <vector>
 
 namespace ridi {
-namespace {
-
-bool is_blank(char16_t c) {
-    return c == u' ' || c == u'\t';
-}
-bool is_digit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
-} // namespace
 
 std::string_view field_noun(error_field field) noexcept {
     switch (field) {
@@ -51,6 +43,22 @@ std::string_view field_noun(error_field field) noexcept {
     return "The number";
 }
 
+std::string text_message(error_field field, std::u16string_view text, std::string_view fault,
+                         std::string_view advice, std::string_view joint) {
+    // Appended piece by piece: GCC 12 at -O3 warns (wrongly) of overlap in chains of "+".
+    std::string message(field_noun(field));
+    if (!text.empty()) {
+        message += ' ';
+        message += quoted_for_message(text);
+    }
+    message += ' ';
+    message += fault;
+    message += joint;
+    message += advice;
+    message += '.';
+    return message;
+}
+
 namespace {
 
 std::string_view field_example(error_field field) {
@@ -60,7 +68,7 @@ std::string_view field_example(error_field field) {
     case error_field::quarter_waves:
         return "enter how many quarter waves, for example 1 or 2.5";
     case error_field::length:
-        return "enter the length as measured, in metres or in the unit given with --unit";
+        return "enter the length as measured";
     case error_field::measured_frequency:
         return "enter the frequency in MHz at which the stub resonates now, for example 99.3";
     case error_field::target_frequency:
@@ -72,26 +80,42 @@ std::string_view field_example(error_field field) {
     return "enter a number such as 1.5";
 }
 
-[[noreturn]] void fail(error_kind kind, error_field field, const std::string& message) {
-    throw calc_error(kind, field, message);
+// A fault in `text` answered with the field's example of what to enter. A length is asked for
+// in the unit it is read in, which the reader is not told: a front-end may name it before the
+// full stop.
+[[noreturn]] void fail_with_example(error_kind kind, error_field field, std::u16string_view text,
+                                    std::string_view fault, std::string_view joint = ": ") {
+    const std::string message = text_message(field, text, fault, field_example(field), joint);
+    throw calc_error(kind, field, message,
+                     field == error_field::length ? message.size() - 1 : no_unit_hint);
 }
 
-[[noreturn]] void fail_not_a_number(std::u16string_view text, std::u16string_view trimmed,
-                                    error_field field, number_options options) {
-    const std::string noun(field_noun(field));
-    const std::string example(field_example(field));
+// The number texts come as UTF-16 (the form) or UTF-8 (ridi-calc's arguments and lines), read
+// alike: every character of the grammar is ASCII, and a UTF-8 byte outside ASCII, like a UTF-16
+// unit outside it, is none of them. A message quotes the text as UTF-16, UTF-8 read as
+// utf8_to_utf16 reads it.
+std::u16string_view utf16_of(std::u16string_view text) {
+    return text;
+}
+std::u16string utf16_of(std::string_view text) {
+    return utf8_to_utf16(text);
+}
+
+template <typename Char>
+[[noreturn]] void fail_not_a_number(std::basic_string_view<Char> text,
+                                    std::basic_string_view<Char> trimmed, error_field field,
+                                    number_options options) {
     if (trimmed.empty()) {
-        fail(error_kind::not_a_number, field, noun + " is empty: " + example + ".");
+        fail_with_example(error_kind::not_a_number, field, {}, "is empty");
     }
-    const bool has_comma = trimmed.find(u',') != std::u16string_view::npos;
+    const bool has_comma = trimmed.find(Char(',')) != std::basic_string_view<Char>::npos;
     if (has_comma && !options.decimal_comma) {
-        fail(error_kind::not_a_number, field,
-             noun + " " + quoted_for_message(text) +
-                 " has a comma: write the decimal point as \".\" and no digit grouping, " +
-                 "for example 7.1.");
+        throw calc_error(error_kind::not_a_number, field,
+                         text_message(field, utf16_of(text), "has a comma",
+                                      "write the decimal point as \".\" and no digit grouping, "
+                                      "for example 7.1"));
     }
-    fail(error_kind::not_a_number, field,
-         noun + " " + quoted_for_message(text) + " is not a number: " + example + ".");
+    fail_with_example(error_kind::not_a_number, field, utf16_of(text), "is not a number");
 }
 
 // What the grammar found in a text, enough to tell overflow from underflow when the number
@@ -112,12 +136,13 @@ struct ascii_buffer {
     void push_back(char c) { data[size++] = c; }
 };
 
-scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer& out) {
+template <typename Char>
+scanned scan(std::basic_string_view<Char> text, Char decimal_point_alt, ascii_buffer& out) {
     scanned result;
     std::size_t i = 0;
     const std::size_t size = text.size();
-    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
-        if (text[i] == u'-') {
+    if (i < size && (text[i] == Char('+') || text[i] == Char('-'))) {
+        if (text[i] == Char('-')) {
             out.push_back('-');
         }
         ++i;
@@ -126,19 +151,20 @@ scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer&
     std::int64_t fraction_leading_zeros = 0;
     std::size_t digits = 0;
     while (i < size && is_digit(text[i])) {
-        if (text[i] != u'0' || integer_significant > 0) {
+        if (text[i] != Char('0') || integer_significant > 0) {
             ++integer_significant;
         }
         out.push_back(static_cast<char>(text[i]));
         ++i;
         ++digits;
     }
-    if (i < size && (text[i] == u'.' || (decimal_point_alt != 0 && text[i] == decimal_point_alt))) {
+    if (i < size &&
+        (text[i] == Char('.') || (decimal_point_alt != 0 && text[i] == decimal_point_alt))) {
         out.push_back('.');
         ++i;
         bool seen_nonzero = false;
         while (i < size && is_digit(text[i])) {
-            if (text[i] != u'0') {
+            if (text[i] != Char('0')) {
                 seen_nonzero = true;
             } else if (!seen_nonzero) {
                 ++fraction_leading_zeros;
@@ -152,12 +178,12 @@ scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer&
         return result;
     }
     std::int64_t exponent = 0;
-    if (i < size && (text[i] == u'e' || text[i] == u'E')) {
+    if (i < size && (text[i] == Char('e') || text[i] == Char('E'))) {
         out.push_back('e');
         ++i;
         bool negative = false;
-        if (i < size && (text[i] == u'+' || text[i] == u'-')) {
-            negative = text[i] == u'-';
+        if (i < size && (text[i] == Char('+') || text[i] == Char('-'))) {
+            negative = text[i] == Char('-');
             out.push_back(static_cast<char>(text[i]));
             ++i;
         }
@@ -166,7 +192,7 @@ scanned scan(std::u16string_view text, char16_t decimal_point_alt, ascii_buffer&
         }
         while (i < size && is_digit(text[i])) {
             if (exponent < exponent_cap) {
-                exponent = exponent * 10 + (text[i] - u'0');
+                exponent = exponent * 10 + (text[i] - Char('0'));
             }
             out.push_back(static_cast<char>(text[i]));
             ++i;
@@ -203,14 +229,11 @@ std::from_chars_result read_double(const char* first, const char* last, double& 
 
 } // namespace
 
-double read_number(std::u16string_view text, error_field field, number_options options) {
-    std::u16string_view trimmed = text;
-    while (!trimmed.empty() && is_blank(trimmed.front())) {
-        trimmed.remove_prefix(1);
-    }
-    while (!trimmed.empty() && is_blank(trimmed.back())) {
-        trimmed.remove_suffix(1);
-    }
+namespace {
+
+template <typename Char>
+double read_text(std::basic_string_view<Char> text, error_field field, number_options options) {
+    const std::basic_string_view<Char> trimmed = trim_blanks(text);
     std::array<char, 64> small_storage; // NOLINT(cppcoreguidelines-pro-type-member-init)
     std::vector<char> large_storage;
     ascii_buffer ascii{small_storage.data()};
@@ -218,13 +241,15 @@ double read_number(std::u16string_view text, error_field field, number_options o
         large_storage.resize(trimmed.size());
         ascii.data = large_storage.data();
     }
-    const scanned found = scan(trimmed, options.decimal_comma ? u',' : u'\0', ascii);
+    const scanned found = scan(trimmed, options.decimal_comma ? Char(',') : Char(0), ascii);
     if (!found.valid) {
-        if (options.decimal_comma && trimmed.find_first_of(u".,") != trimmed.find_last_of(u".,")) {
-            fail(error_kind::not_a_number, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
-                     " has more than one decimal point: write one \".\" or \",\", for example " +
-                     "7.1 or 7,1.");
+        const auto is_point = [](Char c) {
+            return c == Char('.') || c == Char(',');
+        };
+        if (options.decimal_comma && std::count_if(trimmed.begin(), trimmed.end(), is_point) > 1) {
+            throw calc_error(error_kind::not_a_number, field,
+                             text_message(field, utf16_of(text), "has more than one decimal point",
+                                          "write one \".\" or \",\", for example 7.1 or 7,1"));
         }
         fail_not_a_number(text, trimmed, field, options);
     }
@@ -234,22 +259,19 @@ double read_number(std::u16string_view text, error_field field, number_options o
     const auto [ptr, ec] = read_double(first, last, value);
     if (ec == std::errc::result_out_of_range || (ec == std::errc{} && std::isinf(value))) {
         if (found.decimal_exponent >= 0) {
-            fail(error_kind::overflow, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
-                     " is too large for a number: " + std::string(field_example(field)) + ".");
+            fail_with_example(error_kind::overflow, field, utf16_of(text),
+                              "is too large for a number");
         }
         // Too small for a double, even a subnormal one: the nearest double is a zero.
         if (options.refuse_too_small) {
             const bool is_frequency = field == error_field::frequency ||
                                       field == error_field::measured_frequency ||
                                       field == error_field::target_frequency;
-            const std::string_view why = is_frequency
-                                             ? " is far below any radio frequency, too close to "
-                                               "0 MHz to work out a length from; "
-                                             : " is too close to 0 to calculate with; ";
-            fail(error_kind::too_small, field,
-                 std::string(field_noun(field)) + " " + quoted_for_message(text) +
-                     std::string(why) + std::string(field_example(field)) + ".");
+            fail_with_example(error_kind::too_small, field, utf16_of(text),
+                              is_frequency ? "is far below any radio frequency, too close to 0 "
+                                             "MHz to work out a length from"
+                                           : "is too close to 0 to calculate with",
+                              "; ");
         }
         return ascii.data[0] == '-' ? -0.0 : 0.0;
     }
@@ -258,6 +280,16 @@ double read_number(std::u16string_view text, error_field field, number_options o
         fail_not_a_number(text, trimmed, field, options);
     }
     return value;
+}
+
+} // namespace
+
+double read_number(std::u16string_view text, error_field field, number_options options) {
+    return read_text(text, field, options);
+}
+
+double read_number(std::string_view text, error_field field, number_options options) {
+    return read_text(text, field, options);
 }
 
 namespace {

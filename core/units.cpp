@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/units.hpp"
 
+#include "typed_text.hpp"
+
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
-#include "ridi/utf.hpp"
 
 #include <array>
 #include <cmath>
@@ -22,17 +23,16 @@ struct unit_steps {
     std::string_view name;
     std::uint64_t numerator;
     std::uint64_t denominator;
-    int decimals;           // digits after the point; 0 for feet and inches
-    double metres_per_unit; // for lengths too large to count steps exactly
+    int decimals; // digits after the point; 0 for feet and inches
 };
 
 constexpr std::array<unit_steps, 6> units{{
-    {"m", 1000, 1, 3, 1.0},
-    {"cm", 10000, 1, 2, 0.01},        // 0.01 cm = 1/10000 m
-    {"mm", 10000, 1, 1, 0.001},       // 0.1 mm = 1/10000 m
-    {"in", 500000, 127, 2, 0.0254},   // 0.01 in = 0.000254 m = 127/500000 m
-    {"ft", 1250000, 381, 3, 0.3048},  // 0.001 ft = 0.0003048 m = 381/1250000 m
-    {"ft-in", 80000, 127, 0, 0.3048}, // 1/16 in = 0.0015875 m = 127/80000 m
+    {"m", 1000, 1, 3},
+    {"cm", 10000, 1, 2},      // 0.01 cm = 1/10000 m
+    {"mm", 10000, 1, 1},      // 0.1 mm = 1/10000 m
+    {"in", 500000, 127, 2},   // 0.01 in = 0.000254 m = 127/500000 m
+    {"ft", 1250000, 381, 3},  // 0.001 ft = 0.0003048 m = 381/1250000 m
+    {"ft-in", 80000, 127, 0}, // 1/16 in = 0.0015875 m = 127/80000 m
 }};
 
 const unit_steps& steps_of(length_unit unit) {
@@ -119,7 +119,12 @@ std::string text_of_count(uint128 count, bool negative, const unit_steps& steps)
 }
 
 // Sixteenths of an inch in an inch, for lengths held in inches.
-constexpr unit_steps sixteenths_per_inch{"ft-in", 16, 1, 0, 1.0 / 12};
+constexpr unit_steps sixteenths_per_inch{"ft-in", 16, 1, 0};
+
+// Feet and inches of a length too large for a fraction of an inch: whole feet.
+std::string whole_feet(double feet) {
+    return format_fixed(feet, 0) + " ft 0 in";
+}
 
 // How many steps of `unit` make one of its own measure (metres, ..., inches for feet and
 // inches): 10^decimals, or 16 sixteenths to the inch.
@@ -132,20 +137,6 @@ std::uint64_t steps_per_unit(const unit_steps& unit) {
         steps *= 10;
     }
     return steps;
-}
-
-bool is_ascii_digit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
-std::u16string_view trimmed(std::u16string_view text) {
-    while (!text.empty() && (text.front() == u' ' || text.front() == u'\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == u' ' || text.back() == u'\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // Where "ft" or "in" (any case) stands in `text`, or npos.
@@ -169,11 +160,10 @@ public:
     feet_inches_reader(std::u16string_view text, error_field field) : text_(text), field_(field) {}
 
     double read() const {
-        std::u16string_view rest = trimmed(text_);
+        std::u16string_view rest = trim_blanks(text_);
         if (rest.empty()) {
             throw calc_error(error_kind::not_a_number, field_,
-                             std::string(field_noun(field_)) + " is empty: " + std::string(forms) +
-                                 ".");
+                             text_message(field_, rest, "is empty", forms));
         }
         double feet = 0.0;
         double inches = 0.0;
@@ -191,7 +181,7 @@ public:
         if (mark != std::u16string_view::npos) {
             feet = read_part(rest.substr(0, mark), first_part);
             first_part = false;
-            rest = trimmed(rest.substr(mark + mark_size));
+            rest = trim_blanks(rest.substr(mark + mark_size));
         }
         if (!rest.empty()) {
             if (rest.back() == u'"') {
@@ -201,13 +191,12 @@ public:
             } else {
                 fail_form();
             }
-            inches = read_inches(trimmed(rest), first_part);
+            inches = read_inches(trim_blanks(rest), first_part);
         }
         const double length = feet * 12 + inches;
         if (!std::isfinite(length)) {
             throw calc_error(error_kind::overflow, field_,
-                             std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
-                                 " is too large for a number: " + std::string(forms) + ".");
+                             text_message(field_, text_, "is too large for a number", forms));
         }
         return length;
     }
@@ -218,13 +207,12 @@ private:
 
     [[noreturn]] void fail_form() const {
         throw calc_error(error_kind::not_a_number, field_,
-                         std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
-                             " is not in feet and inches: " + std::string(forms) + ".");
+                         text_message(field_, text_, "is not in feet and inches", forms));
     }
 
     // Feet, or inches as a decimal: a number, signed only when it comes first.
     double read_part(std::u16string_view part, bool first_part) const {
-        part = trimmed(part);
+        part = trim_blanks(part);
         if (part.empty() || (!first_part && (part.front() == u'-' || part.front() == u'+'))) {
             fail_form();
         }
@@ -234,10 +222,11 @@ private:
             if (error.kind() != error_kind::not_a_number) {
                 // Too large or too small: said of the whole length.
                 throw calc_error(error.kind(), field_,
-                                 std::string(field_noun(field_)) + " " + quoted_for_message(text_) +
-                                     " is too " +
-                                     (error.kind() == error_kind::overflow ? "large" : "small") +
-                                     " for a number: " + std::string(forms) + ".");
+                                 text_message(field_, text_,
+                                              error.kind() == error_kind::overflow
+                                                  ? "is too large for a number"
+                                                  : "is too small for a number",
+                                              forms));
             }
             fail_form();
         }
@@ -250,7 +239,7 @@ private:
         }
         value = 0;
         for (const char16_t c : digits) {
-            if (!is_ascii_digit(c)) {
+            if (!is_digit(c)) {
                 return false;
             }
             value = value * 10 + static_cast<std::uint64_t>(c - u'0');
@@ -264,15 +253,15 @@ private:
         if (slash == std::u16string_view::npos) {
             return read_part(part, first_part);
         }
-        const std::u16string_view before = trimmed(part.substr(0, slash));
-        const std::size_t blank = before.find_last_of(u" \t");
+        const std::u16string_view before = trim_blanks(part.substr(0, slash));
+        const std::size_t blank = before.find_last_of(blanks);
         std::uint64_t whole = 0;
         std::uint64_t numerator = 0;
         std::uint64_t denominator = 0;
         const bool has_whole = blank != std::u16string_view::npos;
-        if ((has_whole && !read_digits(trimmed(before.substr(0, blank)), whole)) ||
+        if ((has_whole && !read_digits(trim_blanks(before.substr(0, blank)), whole)) ||
             !read_digits(has_whole ? before.substr(blank + 1) : before, numerator) ||
-            !read_digits(trimmed(part.substr(slash + 1)), denominator) || denominator == 0) {
+            !read_digits(trim_blanks(part.substr(slash + 1)), denominator) || denominator == 0) {
             fail_form();
         }
         return static_cast<double>(whole) +
@@ -301,14 +290,17 @@ std::string format_length(double metres, length_unit unit) {
     }
     uint128 count = 0;
     if (!count_steps(std::fabs(metres), steps, count)) {
-        // Beyond 10^31 m a double holds no digit after the point in any of these units.
-        const double in_unit = metres / steps.metres_per_unit;
+        // Beyond 10^31 m a double holds no digit after the point in any of these units: the
+        // length divided by the unit in metres (a foot for feet and inches).
+        const double in_unit =
+            metres /
+            metres_from_unit(1.0, unit == length_unit::feet_inches ? length_unit::feet : unit);
         if (std::isinf(in_unit)) {
             throw calc_error(error_kind::overflow, error_field::none,
                              "The length is too large to show in " + std::string(steps.name) +
                                  ": enter a larger frequency or fewer quarter waves.");
         }
-        return unit == length_unit::feet_inches ? format_fixed(in_unit, 0) + " ft 0 in"
+        return unit == length_unit::feet_inches ? whole_feet(in_unit)
                                                 : format_fixed(in_unit, steps.decimals);
     }
     return text_of_count(count, metres < 0, steps);
@@ -332,7 +324,7 @@ std::string format_in_unit(double length, length_unit unit) {
     uint128 count = 0;
     if (!count_steps(std::fabs(length), sixteenths_per_inch, count)) {
         // Beyond 2^106 inches a double holds no fraction of an inch.
-        return format_fixed(length / 12, 0) + " ft 0 in";
+        return whole_feet(length / 12);
     }
     return text_of_count(count, length < 0, sixteenths_per_inch);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/utf.hpp"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace ridi {
@@ -11,6 +12,28 @@ constexpr char16_t replacement = 0xFFFD;
 
 bool is_continuation(unsigned char byte) {
     return (byte & 0xC0u) == 0x80u;
+}
+
+// What a byte above 0x7F says of the UTF-8 sequence it starts: its length (0 when it starts
+// none), the code point bits it carries, and the smallest code point the sequence may carry (to
+// refuse overlong forms).
+struct sequence_start {
+    std::size_t length = 0;
+    std::uint32_t bits = 0;
+    std::uint32_t minimum = 0;
+};
+
+sequence_start start_of(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return {2, lead & 0x1Fu, 0x80};
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return {3, lead & 0x0Fu, 0x800};
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return {4, lead & 0x07u, 0x10000};
+    }
+    return {};
 }
 
 void append_utf8(std::string& out, std::uint32_t code_point) {
@@ -43,55 +66,56 @@ std::u16string utf8_to_utf16(std::string_view text) {
 }
 
 void utf8_to_utf16(std::string_view text, std::u16string& out) {
-    out.clear();
-    out.reserve(text.size());
+    // No byte gives more than one code unit (a four-byte sequence gives two), so the text fits
+    // in as many units as it has bytes, written in place without a check per unit.
+    out.resize(text.size());
+    char16_t* const first = out.data();
+    char16_t* end = first;
     std::size_t i = 0;
     while (i < text.size()) {
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {
-            out.push_back(lead);
+            *end++ = lead;
             ++i;
             continue;
         }
-        // Sequence length and the smallest code point it may carry (to refuse overlong forms).
-        std::size_t length = 0;
-        std::uint32_t code_point = 0;
-        std::uint32_t minimum = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code_point = lead & 0x1Fu;
-            minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code_point = lead & 0x0Fu;
-            minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code_point = lead & 0x07u;
-            minimum = 0x10000;
-        }
+        const sequence_start start = start_of(lead);
+        const std::size_t length = start.length;
+        std::uint32_t code_point = start.bits;
         bool valid = length != 0 && i + length <= text.size();
         for (std::size_t k = 1; valid && k < length; ++k) {
             const auto byte = static_cast<unsigned char>(text[i + k]);
             valid = is_continuation(byte);
             code_point = (code_point << 6) | (byte & 0x3Fu);
         }
-        valid = valid && code_point >= minimum && code_point <= 0x10FFFF &&
+        valid = valid && code_point >= start.minimum && code_point <= 0x10FFFF &&
                 !(code_point >= 0xD800 && code_point <= 0xDFFF);
         if (!valid) {
-            out.push_back(replacement);
+            *end++ = replacement;
             ++i;
             continue;
         }
         if (code_point >= 0x10000) {
             code_point -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (code_point >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (code_point & 0x3FF)));
+            *end++ = static_cast<char16_t>(0xD800 + (code_point >> 10));
+            *end++ = static_cast<char16_t>(0xDC00 + (code_point & 0x3FF));
         } else {
-            out.push_back(static_cast<char16_t>(code_point));
+            *end++ = static_cast<char16_t>(code_point);
         }
         i += length;
     }
+    out.resize(static_cast<std::size_t>(end - first));
+}
+
+std::size_t utf8_cut_short(std::string_view text) {
+    const std::size_t look_back = std::min<std::size_t>(text.size(), 3);
+    for (std::size_t back = 1; back <= look_back; ++back) {
+        const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+        if (!is_continuation(byte)) { // the start of the last sequence
+            return start_of(byte).length > back ? back : 0;
+        }
+    }
+    return 0;
 }
 
 std::string utf16_to_utf8(std::u16string_view text) {

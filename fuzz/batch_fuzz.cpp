@@ -6,14 +6,19 @@
 // byte order mark at the start and one CR before a line break are no part of a line): an
 // empty line gives an empty line, a line starting with "#" gives itself, a measure line a
 // velocity factor and any other line (trim lines too) two lengths, each of the form 0.000, or
-// error<TAB> and a one-line message. The exit
+// error<TAB> and a one-line message. A line of three fields whose first is no bench word has
+// the two lengths exactly where the window (calc_cmd_Click) computes them from the same texts,
+// and they are the window's, byte for byte; otherwise it is an error line. The exit
 // status is 0 exactly when no line is an error; standard error holds only one-line warnings.
 #include "fuzz_check.hpp"
+#include "general_line.hpp"
 
+#include "measuring.hpp"
 #include "ridi_calc.hpp"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -40,6 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (first && line_in.starts_with("\xEF\xBB\xBF")) {
             line_in.remove_prefix(3);
         }
+        // The window's answer, from the line with its CR (general_answer drops one).
+        const ridi::cli::batch_line split = ridi::cli::split_batch_line(line_in);
+        const bool calculation =
+            split.field_count == 3 && !ridi::cli::measuring_lines::takes(split);
+        const std::optional<std::string> window =
+            calculation ? ridi::test::general_answer(line_in) : std::nullopt;
         if (line_in.ends_with('\r')) {
             line_in.remove_suffix(1);
         }
@@ -51,6 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(line == line_in, "an empty or # line is not answered by itself");
             continue;
         }
+        if (window) {
+            check(std::string(line) + "\n" == *window, "a result line is not the window's");
+            continue;
+        }
+        check(!calculation || line.starts_with("error\t"),
+              "a result line where the window gives an error");
         if (line.starts_with("error\t")) {
             any_error = true;
             check(ridi::fuzz::is_message(line.substr(6)),

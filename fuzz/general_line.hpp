@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The general path's answer to one batch line, as the window computes it, for comparing the quick
-// route with: used by the fast_line fuzz target and the differential test.
+// The window's answer to one batch line, calc_cmd_Click over the line's fields as form texts, for
+// the batch fuzz target to compare ridi-calc's answer with.
 #pragma once
 
 #include "batch_line.hpp"

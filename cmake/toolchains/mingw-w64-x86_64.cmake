@@ -29,9 +29,9 @@ set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections")
 
-# Release at -Os: the programs are downloads; ridi-calc's batch lines are built for speed all
-# the same (cli/CMakeLists.txt). Not -O3: GCC 12 there warns falsely of overlapping copies
-# inside std::string (GCC bug 105329), and the warnings are errors in the project's own builds.
+# Release at -Os: the programs are downloads. Not -O3: GCC 12 there warns falsely of overlapping
+# copies inside std::string (GCC bug 105329), and the warnings are errors in the project's own
+# builds.
 # (CMake would add its -O3 to flags given as _INIT, so these are the cache's first values.)
 set(CMAKE_C_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Flags of Release builds")
 set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Flags of Release builds")

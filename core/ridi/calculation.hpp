@@ -120,4 +120,8 @@ struct shown_lengths {
 void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
                           double velocity_factor, length_unit unit, shown_lengths& shown);
 
+// The same for UTF-8 texts, read without a UTF-16 copy (see read_number).
+void quarter_wave_lengths(std::string_view freq, std::string_view qtr_num, double velocity_factor,
+                          length_unit unit, shown_lengths& shown);
+
 } // namespace ridi

@@ -3,6 +3,7 @@
 // The one error type of the calculation: what went wrong, where, and what to tell the user.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -18,7 +19,7 @@ enum class error_kind {
     // range (a tiny frequency or a huge count).
     overflow,
     // A number other than zero too small for a double, where reading it as 0 would mislead
-    // ("1e-400" as a frequency in ridi-calc).
+    // ("1e-400" as a frequency, read with number_options::refuse_too_small).
     too_small,
     // The frequency is 0 (or -0), so 300 / frequency has no value.
     division_by_zero,
@@ -35,22 +36,32 @@ enum class error_field {
     frequency,          // freq_txt
     quarter_waves,      // qtr_num_txt
     coax_length,        // the caption of coax_length_lbl, read back
-    length,             // a measured length at the bench (ridi-calc --measure, --trim)
-    measured_frequency, // the frequency a stub resonates at now (--trim)
-    target_frequency,   // the frequency it should resonate at (--trim)
+    length,             // a length measured at the bench (measure_velocity_factor, trim_stub)
+    measured_frequency, // the frequency a stub resonates at now (trim_stub)
+    target_frequency,   // the frequency it should resonate at (trim_stub)
 };
 
+// Where a message or warning says nothing of how the unit of a length is chosen.
+inline constexpr std::size_t no_unit_hint = std::string::npos;
+
+// The message speaks of cables, lengths and numbers, never of how a front-end is used. Where it
+// asks again for a length it could not read (error_field::length), in a unit the reader is not
+// told, or names the unit a length was read in, unit_hint_at is the place just after those
+// words, where a front-end may say how its user chooses that unit.
 class calc_error : public std::runtime_error {
 public:
-    calc_error(error_kind kind, error_field field, const std::string& message)
-        : std::runtime_error(message), kind_(kind), field_(field) {}
+    calc_error(error_kind kind, error_field field, const std::string& message,
+               std::size_t unit_hint_at = no_unit_hint)
+        : std::runtime_error(message), kind_(kind), field_(field), unit_hint_at_(unit_hint_at) {}
 
     error_kind kind() const noexcept { return kind_; }
     error_field field() const noexcept { return field_; }
+    std::size_t unit_hint_at() const noexcept { return unit_hint_at_; }
 
 private:
     error_kind kind_;
     error_field field_;
+    std::size_t unit_hint_at_;
 };
 
 } // namespace ridi

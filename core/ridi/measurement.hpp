@@ -6,6 +6,7 @@
 
 #include "ridi/units.hpp"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,11 @@ namespace ridi {
 inline constexpr int measured_factor_decimals = 3;
 
 struct measured_factor {
-    std::string factor;  // with three decimals, ready for --vf
+    std::string factor;  // with three decimals, as a velocity factor is given
     std::string warning; // empty, or why the factor is unusual for coaxial cable
+    // Where in the warning a front-end may say how the unit it names is chosen, as
+    // calc_error::unit_hint_at.
+    std::size_t warning_unit_hint_at = no_unit_hint;
 };
 
 // The velocity factor of a piece of cable `length` long, in `unit` (read_length), that
@@ -25,7 +29,9 @@ struct measured_factor {
 // free-space length of that many quarter waves (free_space_length), shown with three decimals,
 // halves away from zero. The three numbers must be greater than 0. A factor that shows above
 // 1.000 is an error that says what is likely wrong, as is one that shows as 0.000; one below
-// 0.500 is answered with a warning. Every fault throws a calc_error naming the text to blame.
+// 0.500 is answered with a warning. Every fault throws a calc_error naming the text to blame;
+// the messages and the warning that say what is likely wrong name the unit the length was read
+// in, with a unit_hint_at.
 measured_factor measure_velocity_factor(std::u16string_view length, std::u16string_view frequency,
                                         std::u16string_view quarter_waves, length_unit unit);
 

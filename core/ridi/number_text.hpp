@@ -4,7 +4,6 @@
 #pragma once
 
 #include "ridi/error.hpp"
-#include "ridi/plain_decimal.hpp"
 
 #include <array>
 #include <cstddef>
@@ -33,13 +32,13 @@ std::string_view field_noun(error_field field) noexcept;
 // options refuse it (a too_small error). Never locale-dependent.
 double read_number(std::u16string_view text, error_field field, number_options options = {});
 
-// Number from text: read_number, with a quick route for the plain decimals that most texts are.
+// The same for UTF-8 text, without a UTF-16 copy: the number, or the error, that read_number
+// gives for the text's UTF-16 (utf8_to_utf16).
+double read_number(std::string_view text, error_field field, number_options options = {});
+
+// Number from text: the form texts' name for read_number.
 inline double number_from_text(std::u16string_view text, error_field field,
                                number_options options = {}) {
-    double value = 0.0;
-    if (read_plain_decimal(text, value)) {
-        return value; // exactly what read_number reads from it
-    }
     return read_number(text, field, options);
 }
 

@@ -1,63 +1,20 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plain decimals: quick routes through the two conversions for the common texts ("435.850",
-// "1", "0.172"). Each gives exactly what number_from_text or format_fixed gives, or declines
-// (returns false) and leaves the text or number to them. Used by the conversions themselves and
-// by ridi-calc's batch lines, which hold UTF-8 bytes.
+// Plain decimals: a quick route for format_fixed's common numbers (0.172), which gives exactly
+// the text format_fixed gives or declines (returns false) and leaves the number to it, and the
+// number such a text reads back as.
 #pragma once
 
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 namespace ridi {
 
 // Every power of ten up to 10^15 is an exact double (all are up to 10^22).
 inline constexpr std::array<double, 16> exact_powers_of_ten{
     1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// The most digits a plain decimal may have: as an integer they stay below 10^15 < 2^53.
-inline constexpr std::size_t plain_decimal_digits = 15;
-
-// Reads a plain decimal: 1 to 15 ASCII digits with at most one "." among them ("5", "5.", ".5",
-// "435.850") and nothing else: no sign, blank, exponent or comma.
-// Exact: the digits as an integer m < 2^53 and 10^k for the k fraction digits are both exact
-// doubles, so m / 10^k is a single correctly rounded division, the double nearest the decimal,
-// which is the number number_from_text reads from the same text.
-template <typename Char>
-bool read_plain_decimal(std::basic_string_view<Char> text, double& value) noexcept {
-    if (text.empty() || text.size() > plain_decimal_digits + 1) {
-        return false;
-    }
-    std::uint64_t digits = 0;
-    std::size_t i = 0;
-    auto take_digits = [&] {
-        const std::size_t start = i;
-        for (; i < text.size(); ++i) {
-            // A byte or code unit below '0' wraps around to a large number.
-            const std::uint32_t digit = static_cast<std::uint32_t>(text[i]) - '0';
-            if (digit > 9) {
-                break;
-            }
-            digits = digits * 10 + digit;
-        }
-        return i - start;
-    };
-    std::size_t digit_count = take_digits();
-    std::size_t fraction_digits = 0;
-    if (i < text.size() && text[i] == Char('.')) {
-        ++i;
-        fraction_digits = take_digits();
-        digit_count += fraction_digits;
-    }
-    if (i != text.size() || digit_count == 0 || digit_count > plain_decimal_digits) {
-        return false;
-    }
-    value = static_cast<double>(digits) / exact_powers_of_ten[fraction_digits];
-    return true;
-}
 
 // |value| * 10^decimals (decimals 0 to 15) rounded to an integer with halves away from zero, as
 // format_fixed rounds it, where that is certain without the shortest digits format_fixed starts

@@ -14,6 +14,10 @@ std::u16string utf8_to_utf16(std::string_view text);
 // The same, into `out`, reusing its storage.
 void utf8_to_utf16(std::string_view text, std::u16string& out);
 
+// How many bytes at the end of `text` start a UTF-8 sequence that is cut short there (0 to 3):
+// what one who turns UTF-8 arriving in pieces into text keeps back until its rest arrives.
+std::size_t utf8_cut_short(std::string_view text);
+
 // Each lone surrogate becomes U+FFFD.
 std::string utf16_to_utf8(std::u16string_view text);
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ridi-calc against input that no script means to send: each gives a result line or a clear
 // error, the exit status tells, and a failing stream is never reported as success.
+#include "batch.hpp"
 #include "ridi_calc.hpp"
 
 #include <gtest/gtest.h>

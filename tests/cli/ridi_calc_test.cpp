@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -443,6 +444,37 @@ TEST(Usage, MistakesExitTwoWithAHint) {
         EXPECT_TRUE(result.err.starts_with("ridi-calc: " + std::string(mistake.problem) + "\n"))
             << result.err;
         EXPECT_NE(result.err.find("usage: ridi-calc"), std::string::npos) << result.err;
+    }
+}
+
+// The help's --unit paragraph and the messages are written from one list of units: every name
+// a message offers is taken by --unit and named in the help, whose lines stay within its width.
+TEST(Usage, EveryUnitOfferedIsTakenAndInTheHelp) {
+    const std::string message = run({"100", "1", "--unit"}).err;
+    const std::string prefix = "ridi-calc: --unit needs a unit: ";
+    ASSERT_TRUE(message.starts_with(prefix)) << message;
+    std::istringstream offered(message.substr(prefix.size(), message.find('\n') - prefix.size()));
+    const std::string help = run({"--help"}).out;
+    const std::size_t start = help.find("  --unit UNIT ");
+    ASSERT_NE(start, std::string::npos);
+    std::istringstream paragraph(help.substr(start, help.find("\n\n", start) - start));
+    std::vector<std::string> help_words;
+    for (std::string word; paragraph >> word && !word.ends_with(';');) {
+        help_words.push_back(word.ends_with(',') ? word.substr(0, word.size() - 1) : word);
+    }
+    int names = 0;
+    for (std::string name; offered >> name; ++names) {
+        if (name == "or") {
+            offered >> name;
+        }
+        name = name.ends_with(',') ? name.substr(0, name.size() - 1) : name;
+        EXPECT_EQ(run({"100", "1", "--unit", name}).status, 0) << name;
+        EXPECT_NE(std::find(help_words.begin(), help_words.end(), name), help_words.end()) << name;
+    }
+    EXPECT_EQ(names, 6) << message;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LE(line.size(), 91U) << line;
     }
 }
 

@@ -59,7 +59,7 @@ TEST(MeasureVelocityFactor, LengthOverFreeSpaceLengthInThreeDecimals) {
     }
     EXPECT_EQ(ridi::measure_velocity_factor(u"50", u"99.3", u"3", length_unit::centimetres).warning,
               "the velocity factor 0.221 is below 0.5, unusual for coaxial cable: check the "
-              "length, its unit (read in cm, see --unit) and the number of quarter waves");
+              "length, its unit (read in cm) and the number of quarter waves");
 }
 
 struct fault_case {
@@ -99,8 +99,8 @@ TEST(MeasureVelocityFactor, FaultsNameTheNumberOrSayWhatIsLikelyWrong) {
     const fault_case rows[] = {
         {u"1", u"100", u"1", m, error_kind::out_of_range, error_field::none,
          "The velocity factor comes out at 1.333, above 1, which no cable has: check the number "
-         "of quarter waves (2 for a half-wave resonance), the unit of the length (read in m, see "
-         "--unit), and that the frequency is the lowest resonance, not a harmonic.",
+         "of quarter waves (2 for a half-wave resonance), the unit of the length (read in m), "
+         "and that the frequency is the lowest resonance, not a harmonic.",
          "above 1: the three likely mistakes"},
         {u"1.0005", u"75", u"1", m, error_kind::out_of_range, error_field::none,
          "The velocity factor comes out at 1.001,", "shows as 1.001: above 1"},
@@ -108,7 +108,7 @@ TEST(MeasureVelocityFactor, FaultsNameTheNumberOrSayWhatIsLikelyWrong) {
          "The velocity factor comes out at 66.000, above 1", "centimetres given as metres"},
         {u"1e10", u"75", u"1", m, error_kind::out_of_range, error_field::none,
          "The velocity factor comes out far above 1, which no cable has: check the unit of the "
-         "length (read in m, see --unit) and the frequency.",
+         "length (read in m) and the frequency.",
          "far above 1: no number of a dozen digits"},
         {u"1", u"1e308", u"1e-308", m, error_kind::out_of_range, error_field::none,
          "The velocity factor comes out far above 1,",
@@ -116,17 +116,16 @@ TEST(MeasureVelocityFactor, FaultsNameTheNumberOrSayWhatIsLikelyWrong) {
         {u"5e-324", u"1e308", u"1e-308", length_unit::millimetres, error_kind::out_of_range,
          error_field::none,
          "The velocity factor has no value: the length and the free-space length are both too "
-         "small for a number. Check the unit of the length (read in mm, see --unit) and the "
-         "frequency.",
+         "small for a number. Check the unit of the length (read in mm) and the frequency.",
          "both lengths too small for a double: 0 / 0"},
         {u"5e-324", u"100", u"1", length_unit::millimetres, error_kind::out_of_range,
          error_field::none,
          "The velocity factor comes out below 0.0005, far too small for any cable: check the "
-         "unit of the length (read in mm, see --unit) and the frequency.",
+         "unit of the length (read in mm) and the frequency.",
          "only the length is 0 in metres; the free-space length is 0.75 m: a factor of 0"},
         {u"0.00001", u"75", u"1", m, error_kind::out_of_range, error_field::none,
          "The velocity factor comes out below 0.0005, far too small for any cable: check the "
-         "unit of the length (read in m, see --unit) and the frequency.",
+         "unit of the length (read in m) and the frequency.",
          "shows as 0.000, which --vf refuses"},
         {u"0", u"75", u"1", m, error_kind::out_of_range, error_field::length,
          "The length \"0\" must be greater than 0: enter the length of the piece as measured.",
@@ -137,9 +136,7 @@ TEST(MeasureVelocityFactor, FaultsNameTheNumberOrSayWhatIsLikelyWrong) {
          error_field::length, "The length \"-1'\" must be greater than 0",
          "a negative length in feet and inches"},
         {u"half", u"75", u"1", m, error_kind::not_a_number, error_field::length,
-         "The length \"half\" is not a number: enter the length as measured, in metres or in "
-         "the unit given with --unit.",
-         "not a number"},
+         "The length \"half\" is not a number: enter the length as measured.", "not a number"},
         {u"1e400", u"75", u"1", m, error_kind::overflow, error_field::length,
          "The length \"1e400\" is too large for a number", "beyond the double range"},
         {u"1e-400", u"75", u"1", m, error_kind::too_small, error_field::length,

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/number_text.hpp"
+#include "ridi/utf.hpp"
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,46 @@ TEST(FromText, DecimalComma) {
             << error.what();
     }
     EXPECT_EQ(read_error(u"7,1").kind(), error_kind::not_a_number); // off by default
+}
+
+// UTF-8 text reads as its UTF-16 does: the same number, or the same error and message.
+TEST(FromText, Utf8AsItsUtf16) {
+    std::string right_to_left_marks;
+    for (int k = 0; k < 24; ++k) {
+        right_to_left_marks += "\xE2\x80\x8F";
+    }
+    const struct {
+        std::string text;
+        ridi::number_options options;
+        const char* why;
+    } rows[] = {
+        {" -2.5e1\t", {}, "blanks, a sign and an exponent"},
+        {"-0", {}, "a negative zero keeps its sign"},
+        {"1e-400", {.refuse_too_small = true}, "too small, refused"},
+        {"-1e-400", {}, "too small: a zero with the text's sign"},
+        {"1e400", {}, "too large"},
+        {"7,1", {}, "a comma where the point should be"},
+        {"1,2.3", {.decimal_comma = true}, "two decimal points"},
+        {"\xD9\xA1", {}, "a digit that is not ASCII"},
+        {"1\xC2\xA0", {}, "a no-break space is no blank"},
+        {"1\xFF", {}, "a byte that is no UTF-8: U+FFFD in the message"},
+        {right_to_left_marks + "1", {}, "the message cuts after 24 characters, not 24 bytes"},
+    };
+    auto outcome = [](auto text, ridi::number_options options) {
+        try {
+            const double value = ridi::read_number(text, error_field::frequency, options);
+            std::string shown(std::signbit(value) ? "-" : "+");
+            shown += ridi::format_fixed_from_shortest(value, 9);
+            return shown;
+        } catch (const ridi::calc_error& error) {
+            return std::string(error.what());
+        }
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(outcome(row.text, row.options),
+                  outcome(std::u16string_view(ridi::utf8_to_utf16(row.text)), row.options))
+            << row.why;
+    }
 }
 
 TEST(Format, Basic) {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The quick routes for plain decimals agree with independent references: strtod for reading,
-// the shortest-digits formatting for writing, and the full reader for the shown value.
+// The quick route for plain decimals agrees with independent references: the shortest-digits
+// formatting for writing, and the full reader for the shown value.
 #include "ridi/calculation.hpp"
 #include "ridi/number_text.hpp"
 #include "ridi/plain_decimal.hpp"
@@ -9,90 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <random>
 #include <string>
 #include <string_view>
 
 namespace {
-
-// strtod reads "." as the point in the C locale, which the tests run in.
-double strtod_of(const std::string& text) {
-    return std::strtod(text.c_str(), nullptr);
-}
-
-TEST(ReadPlainDecimal, TakesWhatItCanReadExactly) {
-    const struct {
-        std::string_view text;
-        double expected;
-        const char* why;
-    } rows[] = {
-        {"435.850", 435.85, "the starting frequency"},
-        {"1", 1.0, "a whole number"},
-        {"5.", 5.0, "a point with no fraction"},
-        {".5", 0.5, "a fraction with no integer digits"},
-        {"000012", 12.0, "leading zeros"},
-        {"999999999999999", 999999999999999.0, "fifteen digits, the most"},
-        {"0.00000000000001", 1e-14, "fifteen digits, most of them zeros"},
-        {"0.1", 0.1, "a fraction with no exact double"},
-    };
-    for (const auto& row : rows) {
-        double value = -1.0;
-        EXPECT_TRUE(ridi::read_plain_decimal(row.text, value)) << row.why;
-        EXPECT_EQ(value, row.expected) << row.why;
-    }
-}
-
-TEST(ReadPlainDecimal, DeclinesEverythingElse) {
-    const struct {
-        std::string_view text;
-        const char* why;
-    } rows[] = {
-        {"", "empty"},
-        {".", "a point alone"},
-        {"1234567890123456", "sixteen digits"},
-        {"0.000000000000001", "sixteen digits with a point"},
-        {"1.2.3", "two points"},
-        {"-1", "a sign"},
-        {"+1", "a plus sign"},
-        {" 1", "a blank before"},
-        {"1 ", "a blank after"},
-        {"1e3", "an exponent"},
-        {"7,1", "a comma"},
-        {"1\r", "a carriage return"},
-        {"\xD9\xA1", "an Arabic-Indic digit"},
-        {"/", "the byte below '0'"},
-        {":", "the byte above '9'"},
-    };
-    for (const auto& row : rows) {
-        double value = -1.0;
-        EXPECT_FALSE(ridi::read_plain_decimal(row.text, value)) << row.why;
-        EXPECT_EQ(value, -1.0) << row.why << ": the value is left alone";
-    }
-}
-
-TEST(ReadPlainDecimal, AgreesWithStrtodOnRandomTexts) {
-    std::mt19937_64 random(11);
-    std::uniform_int_distribution<int> digit(0, 9);
-    std::uniform_int_distribution<std::size_t> length(1, 15);
-    for (int i = 0; i < 200'000; ++i) {
-        std::string text;
-        const std::size_t digits = length(random);
-        std::uniform_int_distribution<std::size_t> point_at(0, digits);
-        const std::size_t point = point_at(random);
-        for (std::size_t k = 0; k < digits; ++k) {
-            if (k == point) {
-                text += '.';
-            }
-            text += static_cast<char>('0' + digit(random));
-        }
-        double value = 0.0;
-        ASSERT_TRUE(ridi::read_plain_decimal(std::string_view(text), value)) << text;
-        ASSERT_EQ(value, strtod_of(text)) << text;
-        const std::u16string wide(text.begin(), text.end());
-        ASSERT_EQ(ridi::read_number(wide, ridi::error_field::none), value) << text;
-    }
-}
 
 TEST(RoundScaled, DeclinesWhereTheShortestDigitsMustDecide) {
     const struct {

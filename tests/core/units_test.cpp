@@ -72,9 +72,28 @@ TEST(Units, HugeLengths) {
     EXPECT_EQ(ridi::format_length(1e30, length_unit::feet), "3280839895013123424818322961469.816");
     EXPECT_EQ(ridi::format_length(1e30, length_unit::feet_inches),
               "3280839895013123424818322961469 ft 9 13/16 in");
-    // Beyond the steps a 128-bit count holds: the double's own digits.
-    EXPECT_EQ(ridi::format_length(1e40, length_unit::millimetres),
-              ridi::format_fixed(1e40 / 0.001, 1));
+    // Beyond the steps a 128-bit count holds: the shortest digits of the double nearest to the
+    // length over the unit (Python's repr of 1e40 / 0.0254, ...), zeros after them.
+    const struct {
+        length_unit unit;
+        const char* text;
+        const char* why;
+    } beyond_count[] = {
+        {length_unit::centimetres, "1000000000000000000000000000000000000000000.00",
+         "1e42, a double itself"},
+        {length_unit::millimetres, "10000000000000000000000000000000000000000000.0",
+         "one decimal, as in millimetres"},
+        {length_unit::inches, "393700787401574800000000000000000000000000.00",
+         "16 shortest digits, then zeros"},
+        {length_unit::feet, "32808398950131234000000000000000000000000.000",
+         "17 shortest digits, three decimals"},
+        {length_unit::feet_inches, "32808398950131234000000000000000000000000 ft 0 in",
+         "whole feet, the same double as in feet, not inches over 12"},
+    };
+    for (const auto& row : beyond_count) {
+        SCOPED_TRACE(row.why);
+        EXPECT_EQ(ridi::format_length(1e40, row.unit), row.text);
+    }
     // In millimetres the largest double has no double at all.
     try {
         ridi::format_length(std::numeric_limits<double>::max(), length_unit::millimetres);

@@ -21,8 +21,9 @@ TEST(FormLayout, TwipsToPixels) {
     EXPECT_EQ(form::client_pixels(96), (form::pixel_size{154, 224}));
     EXPECT_EQ(form::client_pixels(144), (form::pixel_size{231, 336}));
     EXPECT_EQ(form::client_pixels(96, 1.5), (form::pixel_size{231, 336}));
-    EXPECT_EQ(form::to_pixels(form::get("cable_combo").box, 96), (form::pixel_box{16, 56, 65, 21}));
-    EXPECT_EQ(form::to_pixels(form::get("vf_length_lbl").box, 192),
+    EXPECT_EQ(form::to_pixels(form::get(form::control_id::cable_combo).box, 96),
+              (form::pixel_box{16, 56, 65, 21}));
+    EXPECT_EQ(form::to_pixels(form::get(form::control_id::vf_length_lbl).box, 192),
               (form::pixel_box{32, 368, 242, 50}));
 }
 
@@ -105,19 +106,34 @@ form::pixel_size ten_a_character(std::u16string_view text, form::text_font font)
 
 TEST(FormLayout, TextEachKindMustShowWhole) {
     struct row {
-        const char* control;
+        form::control_id control;
         std::u16string_view shows; // what the control holds now
         form::pixel_size need;
         const char* why;
     };
     const row rows[] = {
-        {"lbl_lbl_0", u"Frequency", {90, 10}, "a caption: its text"},
-        {"freq_txt", u"435.850", {71, 10}, "a field: what it holds and the caret"},
-        {"freq_txt", u"1", {11, 10}, "a field: what it holds now, not its starting text"},
-        {"cable_combo", u"RG-58", {61, 10}, "every cable name, RG-142 as wide as any"},
-        {"cable_combo", u"a cable name typed", {181, 10}, "what it holds, when wider"},
-        {"calc_cmd", u"&Calculate", {90, 10}, "the button: the \"&\" takes no room"},
-        {"coax_length_lbl", u"", {81, 20}, "a result: -000.000 in the result font, caret"},
+        {form::control_id::lbl_lbl_0, u"Frequency", {90, 10}, "a caption: its text"},
+        {form::control_id::freq_txt, u"435.850", {71, 10}, "a field: what it holds and the caret"},
+        {form::control_id::freq_txt,
+         u"1",
+         {11, 10},
+         "a field: what it holds now, not its starting text"},
+        {form::control_id::cable_combo,
+         u"RG-58",
+         {61, 10},
+         "every cable name, RG-142 as wide as any"},
+        {form::control_id::cable_combo,
+         u"a cable name typed",
+         {181, 10},
+         "what it holds, when wider"},
+        {form::control_id::calc_cmd,
+         u"&Calculate",
+         {90, 10},
+         "the button: the \"&\" takes no room"},
+        {form::control_id::coax_length_lbl,
+         u"",
+         {81, 20},
+         "a result: -000.000 in the result font, caret"},
     };
     for (const row& r : rows) {
         SCOPED_TRACE(r.why);

@@ -26,6 +26,7 @@ std::vector<std::string> names(const std::vector<const form::control*>& controls
 
 TEST(Form, EveryControlsNameKindBoxTabIndexTextAndTooltip) {
     struct row {
+        form::control_id id;
         const char* name;
         form::kind kind;
         form::twips_box box;
@@ -34,47 +35,78 @@ TEST(Form, EveryControlsNameKindBoxTabIndexTextAndTooltip) {
         std::u16string_view tooltip;
     };
     const row table[] = {
-        {"lbl_lbl_0", form::kind::caption_label, {240, 0, 1095, 255}, 1, u"Frequency", u""},
-        {"freq_txt",
+        {form::control_id::lbl_lbl_0,
+         "lbl_lbl_0",
+         form::kind::caption_label,
+         {240, 0, 1095, 255},
+         1,
+         u"Frequency",
+         u""},
+        {form::control_id::freq_txt,
+         "freq_txt",
          form::kind::text_field,
          {240, 240, 975, 285},
          0,
          u"435.850",
          u"Center frequency in MHz"},
-        {"lbl_lbl_2", form::kind::caption_label, {1560, 0, 1095, 255}, 6, u"1/4 Wave", u""},
-        {"qtr_num_txt",
+        {form::control_id::lbl_lbl_2,
+         "lbl_lbl_2",
+         form::kind::caption_label,
+         {1560, 0, 1095, 255},
+         6,
+         u"1/4 Wave",
+         u""},
+        {form::control_id::qtr_num_txt,
+         "qtr_num_txt",
          form::kind::text_field,
          {1560, 240, 375, 285},
          4,
          u"1",
          u"Number of 1/4 waves required"},
-        {"lbl_lbl_1", form::kind::caption_label, {240, 600, 1095, 255}, 5, u"Cable Type", u""},
-        {"cable_combo",
+        {form::control_id::lbl_lbl_1,
+         "lbl_lbl_1",
+         form::kind::caption_label,
+         {240, 600, 1095, 255},
+         5,
+         u"Cable Type",
+         u""},
+        {form::control_id::cable_combo,
+         "cable_combo",
          form::kind::drop_down,
          {240, 840, 975, 315},
          2,
          u"RG-58",
          u"Select cable type"},
-        {"calc_cmd", form::kind::push_button, {240, 1320, 1815, 375}, 3, u"&Calculate", u""},
-        {"lbl_lbl_3",
+        {form::control_id::calc_cmd,
+         "calc_cmd",
+         form::kind::push_button,
+         {240, 1320, 1815, 375},
+         3,
+         u"&Calculate",
+         u""},
+        {form::control_id::lbl_lbl_3,
+         "lbl_lbl_3",
          form::kind::caption_label,
          {240, 1800, 1815, 255},
          7,
          u"RI-DI Length (Metres)",
          u""},
-        {"coax_length_lbl",
+        {form::control_id::coax_length_lbl,
+         "coax_length_lbl",
          form::kind::result_label,
          {240, 2040, 1815, 375},
          9,
          u"",
          u"RI-DI length for required number of 1/4 waves"},
-        {"lbl_lbl_4",
+        {form::control_id::lbl_lbl_4,
+         "lbl_lbl_4",
          form::kind::caption_label,
          {240, 2520, 1935, 255},
          8,
          u"V/F Corrected (Metres)",
          u""},
-        {"vf_length_lbl",
+        {form::control_id::vf_length_lbl,
+         "vf_length_lbl",
          form::kind::result_label,
          {240, 2760, 1815, 375},
          10,
@@ -85,6 +117,7 @@ TEST(Form, EveryControlsNameKindBoxTabIndexTextAndTooltip) {
     for (std::size_t i = 0; i < std::size(table); ++i) {
         const form::control& c = form::controls[i];
         SCOPED_TRACE(table[i].name);
+        EXPECT_EQ(c.id, table[i].id);
         EXPECT_EQ(c.name, table[i].name);
         EXPECT_EQ(c.kind, table[i].kind);
         EXPECT_EQ(c.box.left, table[i].box.left);
@@ -94,10 +127,8 @@ TEST(Form, EveryControlsNameKindBoxTabIndexTextAndTooltip) {
         EXPECT_EQ(c.tab_index, table[i].tab_index);
         EXPECT_TRUE(c.text == table[i].text);
         EXPECT_TRUE(c.tooltip == table[i].tooltip);
-        EXPECT_EQ(&form::get(c.name), &c);
+        EXPECT_EQ(&form::get(table[i].id), &c);
     }
-    EXPECT_EQ(form::find("no_such_control"), nullptr);
-    EXPECT_THROW((void)form::get("no_such_control"), std::out_of_range);
 }
 
 TEST(Form, WindowAndResults) {
@@ -113,9 +144,9 @@ TEST(Form, WindowAndResults) {
     EXPECT_EQ(form::result_background.red, 255);
     EXPECT_EQ(form::result_background.green, 255);
     EXPECT_EQ(form::result_background.blue, 255);
-    // ridi-calc prints the captions the window shows.
-    EXPECT_TRUE(form::get("lbl_lbl_3").text == form::coax_length_caption);
-    EXPECT_TRUE(form::get("lbl_lbl_4").text == form::vf_length_caption);
+    // The captions over the results are the core's, which ridi-calc prints as well.
+    EXPECT_TRUE(form::get(form::control_id::lbl_lbl_3).text == form::coax_length_caption);
+    EXPECT_TRUE(form::get(form::control_id::lbl_lbl_4).text == form::vf_length_caption);
 }
 
 TEST(Form, TabOrderAndFirstFocus) {
@@ -133,20 +164,20 @@ TEST(Form, ZOrder) {
                                         "calc_cmd", "lbl_lbl_2", "qtr_num_txt", "lbl_lbl_3",
                                         "coax_length_lbl", "lbl_lbl_4", "vf_length_lbl"}));
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (!order[i]->caption_for.empty()) {
+        if (const form::control* named = form::named_by(*order[i])) {
             ASSERT_LT(i + 1, order.size());
-            EXPECT_EQ(order[i + 1]->name, order[i]->caption_for);
-            EXPECT_EQ(form::caption_of(order[i]->caption_for), order[i]);
+            EXPECT_EQ(order[i + 1], named);
+            EXPECT_EQ(form::caption_of(named->id), order[i]);
         }
     }
     std::vector<const form::control*> focusable;
     std::copy_if(order.begin(), order.end(), std::back_inserter(focusable),
                  [](const form::control* c) { return form::takes_tab_focus(c->kind); });
     EXPECT_EQ(focusable, form::tab_order());
-    EXPECT_EQ(form::caption_of("calc_cmd"), nullptr);
-    EXPECT_EQ(form::caption_of("freq_txt")->name, "lbl_lbl_0");
-    EXPECT_EQ(form::caption_of("qtr_num_txt")->name, "lbl_lbl_2");
-    EXPECT_EQ(form::caption_of("cable_combo")->name, "lbl_lbl_1");
+    EXPECT_EQ(form::caption_of(form::control_id::calc_cmd), nullptr);
+    EXPECT_EQ(form::caption_of(form::control_id::freq_txt)->name, "lbl_lbl_0");
+    EXPECT_EQ(form::caption_of(form::control_id::qtr_num_txt)->name, "lbl_lbl_2");
+    EXPECT_EQ(form::caption_of(form::control_id::cable_combo)->name, "lbl_lbl_1");
 }
 
 TEST(Form, CableList) {
@@ -160,7 +191,7 @@ TEST(Form, CableList) {
     }
     EXPECT_EQ(list.data(), ridi::cable_catalogue().data()); // written once, in the core
     EXPECT_EQ(form::starting_cable_index(), 2);
-    EXPECT_TRUE(form::get("cable_combo").text == list[2].name);
+    EXPECT_TRUE(form::get(form::control_id::cable_combo).text == list[2].name);
     EXPECT_EQ(form::cable_item_value, 0);
 }
 

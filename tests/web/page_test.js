@@ -137,31 +137,17 @@ async function texts_group(page) {
 }
 
 // [reason, page inputs, native ridi-calc inputs where they differ (the window reads these
-// texts as the tool reads those)].
+// texts as the tool reads those)]. The page's wiring: each text reaches the core whole and in
+// its place, and a result or a message comes back; the arithmetic is the core's, and
+// ridi-calc.js checks the WebAssembly core against the native one line by line.
 const calculations = [
     ['the starting example', ['435.850', '1', 'RG-58']],
-    ['RG-142: the single factor 0.699999988 rounds 6.56249989 down', ['8', '1', 'RG-142']],
-    ['the second result from the first as shown (57.692 x 0.7)', ['1.3', '1', 'RG-142']],
     ['H100 from the list', ['435.850', '1', 'H100']],
-    ['a negative frequency is computed, not refused', ['-100', '1', 'RG-58']],
-    ['a count of 0', ['100', '0', 'RG-58']],
-    ['a count that is not whole', ['100', '2.5', 'RG-58']],
-    ['near a half: 0.0005 of a metre rounds away from zero', ['150000', '1', 'RG-58']],
-    ['near a half below: 2.0005 read as just under', ['37.49062734316421', '1', 'RG-58']],
-    ['exponents in both fields', ['2.5e1', '3E0', 'H500']],
-    ['blanks around the numbers', [' 435.850 ', ' 1 ', 'RG-58']],
-    ['an unknown cable gives 0.000', ['435.850', '1', 'rg-58']],
     ['a cable name with blanks is not the catalogue name', ['435.850', '1', ' RG-58']],
     ['a comma where the browser writes "."', ['7,1', '1', 'RG-58']],
     ['a frequency of 0: division by zero', ['0', '1', 'RG-58']],
-    ['-0 is 0 too', ['-0', '1', 'RG-58']],
     ['an empty frequency', ['', '1', 'RG-58']],
     ['a count with no number', ['435.850', 'x', 'RG-58']],
-    ['a frequency too large for a double', ['1e400', '1', 'RG-58']],
-    ['a length too large for a double (overflow)', ['1e-300', '1e10', 'RG-58']],
-    ['an infinite quotient times 0 quarter waves (invalid operation)', ['1e-310', '0', 'RG-58']],
-    ['"NaN" is no number', ['NaN', '1', 'RG-58']],
-    ['"Infinity" is no number', ['Infinity', '1', 'RG-58']],
     ['a frequency too small for a double reads as 0, as in the desktop window',
      ['1e-400', '1', 'RG-58'], ['0', '1', 'RG-58']],
 ];

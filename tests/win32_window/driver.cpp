@@ -30,6 +30,14 @@ using ridi::win32::control_id;
 
 namespace {
 
+// The window's controls by their names in the description.
+using enum form::control_id;
+
+// The name of the control `id`, for the messages.
+std::string name_of(form::control_id id) {
+    return std::string(form::get(id).name);
+}
+
 int passed = 0;
 int failed = 0;
 
@@ -337,12 +345,12 @@ struct program {
     HWND window = nullptr;
     double startup_ms = 0;
 
-    HWND item(std::string_view name) const { return GetDlgItem(window, control_id(name)); }
-    std::wstring text(std::string_view name) const { return text_of(item(name)); }
+    HWND item(form::control_id id) const { return GetDlgItem(window, control_id(id)); }
+    std::wstring text(form::control_id id) const { return text_of(item(id)); }
 
-    void set_text(std::string_view name, std::u16string_view value) const {
+    void set_text(form::control_id id, std::u16string_view value) const {
         const std::wstring text = wide(value);
-        SendMessageW(item(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
 
     // Waits until the window has handled everything sent to it so far.
@@ -377,8 +385,9 @@ struct program {
         return wait_for([&] { return GetForegroundWindow() == window; }, 3000);
     }
 
-    // Tab from the first field until `name` has the focus.
-    bool focus_on(std::string_view name) const {
+    // Tab from the first field until the control `id` has the focus.
+    bool focus_on(form::control_id id) const {
+        const std::string name = name_of(id);
         for (int i = 0; i < 5 && focus() != name; ++i) {
             tab();
         }
@@ -426,20 +435,20 @@ struct program {
     // Waits for the two results to read `length` and `corrected`.
     bool results_are(const std::wstring& length, const std::wstring& corrected) const {
         return wait_for(
-            [&] { return text("coax_length_lbl") == length && text("vf_length_lbl") == corrected; },
+            [&] { return text(coax_length_lbl) == length && text(vf_length_lbl) == corrected; },
             3000);
     }
 
     // Clears both results, as a fresh start shows them.
     void clear_results() const {
-        set_text("coax_length_lbl", u"");
-        set_text("vf_length_lbl", u"");
+        set_text(coax_length_lbl, u"");
+        set_text(vf_length_lbl, u"");
     }
 
     void reset_inputs() const {
-        set_text("freq_txt", form::get("freq_txt").text);
-        set_text("qtr_num_txt", form::get("qtr_num_txt").text);
-        SendMessageW(item("cable_combo"), CB_SETCURSEL,
+        set_text(freq_txt, form::get(freq_txt).text);
+        set_text(qtr_num_txt, form::get(qtr_num_txt).text);
+        SendMessageW(item(cable_combo), CB_SETCURSEL,
                      static_cast<WPARAM>(form::starting_cable_index()), 0);
         clear_results();
     }
@@ -535,7 +544,7 @@ void starting_state(const program& p) {
     check_text(text_of(p.window), form::title, "the window's title");
     for (const form::control& c : form::controls) {
         const std::string name(c.name);
-        HWND hwnd = p.item(c.name);
+        HWND hwnd = p.item(c.id);
         check(hwnd != nullptr, name + " is there");
         if (hwnd == nullptr) {
             continue;
@@ -553,7 +562,7 @@ void starting_state(const program& p) {
         }
         if (c.kind == form::kind::push_button) {
             check((style & BS_TYPEMASK) == BS_PUSHBUTTON, name + " is no default button");
-            check(control_id(c.name) != IDOK && control_id(c.name) != IDCANCEL,
+            check(control_id(c.id) != IDOK && control_id(c.id) != IDCANCEL,
                   name + "'s id is neither IDOK nor IDCANCEL");
         }
         if (c.kind == form::kind::text_field) {
@@ -561,7 +570,7 @@ void starting_state(const program& p) {
             check(limit >= 0x7FFFFFFE, name + " has no length limit", std::to_string(limit));
         }
     }
-    check(p.focus() == "freq_txt", "the focus starts in freq_txt", p.focus());
+    check(p.focus() == name_of(freq_txt), "the focus starts in freq_txt", p.focus());
 }
 
 void z_order(const program& p) {
@@ -587,9 +596,9 @@ void z_order(const program& p) {
     // Windows names a control after the STATIC right before it in z-order: nothing may stand
     // between them, not even a window without an id.
     for (const form::control& c : form::controls) {
-        if (const form::control* caption = form::caption_of(c.name)) {
-            HWND before = GetWindow(p.item(c.name), GW_HWNDPREV);
-            check(before == p.item(caption->name) &&
+        if (const form::control* caption = form::caption_of(c.id)) {
+            HWND before = GetWindow(p.item(c.id), GW_HWNDPREV);
+            check(before == p.item(caption->id) &&
                       _wcsicmp(class_of(before).c_str(), L"STATIC") == 0,
                   std::string(c.name) + " comes right after its caption STATIC " +
                       std::string(caption->name),
@@ -601,19 +610,19 @@ void z_order(const program& p) {
 // A result wider than its field shows from its start; the whole value is in the field.
 void wide_result(const program& p, const std::wstring& shots, const std::wstring& tag) {
     p.reset_inputs();
-    p.set_text("freq_txt", u"0.0000001");
-    PostMessageW(p.item("calc_cmd"), BM_CLICK, 0, 0);
+    p.set_text(freq_txt, u"0.0000001");
+    PostMessageW(p.item(calc_cmd), BM_CLICK, 0, 0);
     check(p.results_are(L"750000000.000", L"495000019.670"),
           "0.0000001 MHz gives 750000000.000 and 495000019.670",
-          narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
-    for (const char* name : {"coax_length_lbl", "vf_length_lbl"}) {
-        const LRESULT first = SendMessageW(p.item(name), EM_GETFIRSTVISIBLELINE, 0, 0);
-        check(first == 0, std::string("the wide value in ") + name + " shows from its start",
+          narrow(p.text(coax_length_lbl)) + " " + narrow(p.text(vf_length_lbl)));
+    for (const form::control_id result : {coax_length_lbl, vf_length_lbl}) {
+        const LRESULT first = SendMessageW(p.item(result), EM_GETFIRSTVISIBLELINE, 0, 0);
+        check(first == 0, "the wide value in " + name_of(result) + " shows from its start",
               "first character shown: " + std::to_string(first));
     }
     // The screenshot shows a six-character cable name in the cable field as well.
-    SendMessageW(p.item("cable_combo"), CB_SETCURSEL,
-                 static_cast<WPARAM>(SendMessageW(p.item("cable_combo"), CB_FINDSTRINGEXACT,
+    SendMessageW(p.item(cable_combo), CB_SETCURSEL,
+                 static_cast<WPARAM>(SendMessageW(p.item(cable_combo), CB_FINDSTRINGEXACT,
                                                   static_cast<WPARAM>(-1),
                                                   reinterpret_cast<LPARAM>(L"RG-213"))),
                  0);
@@ -644,13 +653,13 @@ void value_change_events(const program& p) {
     }
     p.reset_inputs();
     value_changes.clear();
-    PostMessageW(p.item("calc_cmd"), BM_CLICK, 0, 0);
-    const auto heard = [&](std::string_view name) {
-        return std::find(value_changes.begin(), value_changes.end(), p.item(name)) !=
+    PostMessageW(p.item(calc_cmd), BM_CLICK, 0, 0);
+    const auto heard = [&](form::control_id result) {
+        return std::find(value_changes.begin(), value_changes.end(), p.item(result)) !=
                value_changes.end();
     };
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!(heard("coax_length_lbl") && heard("vf_length_lbl")) &&
+    while (!(heard(coax_length_lbl) && heard(vf_length_lbl)) &&
            std::chrono::steady_clock::now() < deadline) {
         MSG message{};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
@@ -660,8 +669,8 @@ void value_change_events(const program& p) {
     }
     UnhookWinEvent(hook);
     check(p.results_are(L"0.172", L"0.114"), "Calculate with the hook in place calculates");
-    for (const char* name : {"coax_length_lbl", "vf_length_lbl"}) {
-        check(heard(name), std::string("Calculate raises a value change on ") + name,
+    for (const form::control_id result : {coax_length_lbl, vf_length_lbl}) {
+        check(heard(result), "Calculate raises a value change on " + name_of(result),
               std::to_string(value_changes.size()) + " value changes in all");
     }
 }
@@ -700,7 +709,7 @@ void msaa_in_process() {
 }
 
 void cable_list(const program& p) {
-    HWND combo = p.item("cable_combo");
+    HWND combo = p.item(cable_combo);
     const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
     const auto list = form::cable_list();
     check(count == static_cast<LRESULT>(list.size()), "the cable list has 14 entries",
@@ -737,23 +746,24 @@ void tab_cycle(const program& p) {
 }
 
 bool results_empty(const program& p) {
-    return p.text("coax_length_lbl").empty() && p.text("vf_length_lbl").empty();
+    return p.text(coax_length_lbl).empty() && p.text(vf_length_lbl).empty();
 }
 
 void enter_and_escape(const program& p) {
-    for (const char* field : {"freq_txt", "cable_combo", "qtr_num_txt"}) {
+    for (const form::control_id field : {freq_txt, cable_combo, qtr_num_txt}) {
+        const std::string name = name_of(field);
         p.reset_inputs();
-        check(p.focus_on(field), std::string("Tab reaches ") + field);
+        check(p.focus_on(field), "Tab reaches " + name);
         press(VK_RETURN);
         p.settle(300);
         check(results_empty(p) && p.message_box() == nullptr,
-              std::string("Enter in ") + field + " calculates nothing");
+              "Enter in " + name + " calculates nothing");
         press(VK_ESCAPE);
         p.settle(300);
-        check(IsWindowVisible(p.window) && results_empty(p) && p.focus() == field,
-              std::string("Escape in ") + field + " does nothing");
+        check(IsWindowVisible(p.window) && results_empty(p) && p.focus() == name,
+              "Escape in " + name + " does nothing");
     }
-    check(p.focus_on("calc_cmd"), "Tab reaches calc_cmd");
+    check(p.focus_on(calc_cmd), "Tab reaches calc_cmd");
     press(VK_ESCAPE);
     p.settle(300);
     check(IsWindowVisible(p.window) && results_empty(p), "Escape on the button does nothing");
@@ -764,7 +774,7 @@ void enter_and_escape(const program& p) {
 void calculates_once(const program& p, const std::string& how,
                      const std::function<void()>& activate) {
     p.reset_inputs();
-    p.set_text("freq_txt", u"0");
+    p.set_text(freq_txt, u"0");
     activate();
     int boxes = 0;
     for (int round = 0; round < 3; ++round) {
@@ -783,25 +793,25 @@ void calculates_once(const program& p, const std::string& how,
 }
 
 void activations(const program& p) {
-    for (const char* field : {"freq_txt", "cable_combo", "calc_cmd", "qtr_num_txt"}) {
+    for (const form::control_id field : {freq_txt, cable_combo, calc_cmd, qtr_num_txt}) {
+        const std::string name = name_of(field);
         p.reset_inputs();
-        check(p.to_front() && p.focus_on(field), std::string("Tab reaches ") + field);
+        check(p.to_front() && p.focus_on(field), "Tab reaches " + name);
         press('C', {VK_MENU});
-        check(p.results_are(L"0.172", L"0.114"),
-              std::string("Alt+C in ") + field + " calculates 0.172 and 0.114",
-              narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
-        check(p.text("freq_txt") == L"435.850" && p.text("cable_combo") == L"RG-58" &&
-                  p.text("qtr_num_txt") == L"1",
-              std::string("Alt+C in ") + field + " types nothing");
+        check(p.results_are(L"0.172", L"0.114"), "Alt+C in " + name + " calculates 0.172 and 0.114",
+              narrow(p.text(coax_length_lbl)) + " " + narrow(p.text(vf_length_lbl)));
+        check(p.text(freq_txt) == L"435.850" && p.text(cable_combo) == L"RG-58" &&
+                  p.text(qtr_num_txt) == L"1",
+              "Alt+C in " + name + " types nothing");
     }
     p.reset_inputs();
-    click_at(centre_of(p.item("calc_cmd")));
+    click_at(centre_of(p.item(calc_cmd)));
     check(p.results_are(L"0.172", L"0.114"), "a click on Calculate calculates");
-    check(p.focus() == "calc_cmd", "the click leaves the focus on the button", p.focus());
+    check(p.focus() == name_of(calc_cmd), "the click leaves the focus on the button", p.focus());
     for (WORD vk : {static_cast<WORD>(VK_SPACE), static_cast<WORD>(VK_RETURN)}) {
         p.reset_inputs();
         p.to_front();
-        p.focus_on("calc_cmd");
+        p.focus_on(calc_cmd);
         press(vk);
         check(p.results_are(L"0.172", L"0.114"),
               std::string(vk == VK_SPACE ? "Space" : "Enter") + " on the button calculates");
@@ -813,84 +823,84 @@ void activations(const program& p) {
     });
     calculates_once(p, "Space on the button", [&] {
         p.to_front();
-        p.focus_on("calc_cmd");
+        p.focus_on(calc_cmd);
         press(VK_SPACE);
     });
     calculates_once(p, "Enter on the button", [&] {
         p.to_front();
-        p.focus_on("calc_cmd");
+        p.focus_on(calc_cmd);
         press(VK_RETURN);
     });
     calculates_once(p, "a click", [&] {
         p.to_front();
-        click_at(centre_of(p.item("calc_cmd")));
+        click_at(centre_of(p.item(calc_cmd)));
     });
 }
 
+// The window reads the three inputs' texts as they stand and shows both results; the
+// arithmetic itself is the core's (tests/core).
 void worked_examples(const program& p) {
     struct example {
         const char* why;
         std::u16string_view freq, qtr_num, cable, length, corrected;
     };
     const example examples[] = {
-        {"the starting texts", u"435.850", u"1", u"RG-58", u"0.172", u"0.114"},
-        {"the single-precision factor rounds down", u"8", u"1", u"RG-142", u"9.375", u"6.562"},
-        {"corrected from the shown length", u"1.3", u"1", u"RG-142", u"57.692", u"40.384"},
-        {"a negative frequency", u"-100", u"1", u"RG-58", u"-0.750", u"-0.495"},
-        {"a count that is not whole", u"100", u"2.5", u"RG-58", u"1.875", u"1.238"},
-        {"a cable name in lower case has factor 0", u"435.850", u"1", u"rg-58", u"0.172", u"0.000"},
+        {"the frequency and a count that is not whole, as set", u"100", u"2.5", u"RG-58", u"1.875",
+         u"1.238"},
+        {"the cable field's text, not the list entry it resembles", u"435.850", u"1", u"rg-58",
+         u"0.172", u"0.000"},
     };
     for (const example& e : examples) {
         p.reset_inputs();
-        p.set_text("freq_txt", e.freq);
-        p.set_text("qtr_num_txt", e.qtr_num);
-        p.set_text("cable_combo", e.cable);
-        click_at(centre_of(p.item("calc_cmd")));
+        p.set_text(freq_txt, e.freq);
+        p.set_text(qtr_num_txt, e.qtr_num);
+        p.set_text(cable_combo, e.cable);
+        click_at(centre_of(p.item(calc_cmd)));
         check(p.results_are(wide(e.length), wide(e.corrected)),
               std::string("worked example: ") + e.why,
-              narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
+              narrow(p.text(coax_length_lbl)) + " " + narrow(p.text(vf_length_lbl)));
     }
 
     // A cable typed by the user, key by key.
     p.reset_inputs();
     p.to_front();
-    p.focus_on("cable_combo");
+    p.focus_on(cable_combo);
     press(VK_HOME);
     press(VK_END, {VK_SHIFT});
     type(L"LMR-400");
     p.settle(200);
-    check(p.text("cable_combo") == L"LMR-400", "a typed cable name is kept as typed",
-          narrow(p.text("cable_combo")));
+    check(p.text(cable_combo) == L"LMR-400", "a typed cable name is kept as typed",
+          narrow(p.text(cable_combo)));
     press('C', {VK_MENU});
     check(p.results_are(L"0.172", L"0.000"), "a typed unknown cable gives 0.172 and 0.000");
-    check(SendMessageW(p.item("cable_combo"), CB_GETCOUNT, 0, 0) == 14,
+    check(SendMessageW(p.item(cable_combo), CB_GETCOUNT, 0, 0) == 14,
           "typing adds nothing to the list");
 }
 
 void picked_from_list(const program& p, const std::wstring& shots, const std::wstring& tag) {
     p.reset_inputs();
     p.to_front();
-    p.focus_on("cable_combo");
+    p.focus_on(cable_combo);
     press(VK_DOWN, {VK_MENU}); // opens the list
     p.settle(400);
-    check(SendMessageW(p.item("cable_combo"), CB_GETDROPPEDSTATE, 0, 0) != 0,
+    check(SendMessageW(p.item(cable_combo), CB_GETDROPPEDSTATE, 0, 0) != 0,
           "Alt+Down opens the cable list");
     shoot(shots, tag, L"list-open");
     // Down arrows walk the open list to H100.
     const int h100 = 11;
-    for (int i = 0; i < 20 && SendMessageW(p.item("cable_combo"), CB_GETCURSEL, 0, 0) < h100; ++i) {
+    for (int i = 0; i < 20 && SendMessageW(p.item(cable_combo), CB_GETCURSEL, 0, 0) < h100; ++i) {
         press(VK_DOWN);
         p.settle(60);
     }
     press(VK_RETURN);
     p.settle(300);
-    check(p.text("cable_combo") == L"H100" &&
-              SendMessageW(p.item("cable_combo"), CB_GETCURSEL, 0, 0) == 11,
-          "H100 is picked from the list", narrow(p.text("cable_combo")));
+    check(p.text(cable_combo) == L"H100" &&
+              SendMessageW(p.item(cable_combo), CB_GETCURSEL, 0, 0) == 11,
+          "H100 is picked from the list", narrow(p.text(cable_combo)));
     check(results_empty(p), "picking from the list with Enter calculates nothing");
-    click_at(centre_of(p.item("calc_cmd")));
+    click_at(centre_of(p.item(calc_cmd)));
     check(p.results_are(L"0.172", L"0.144"), "H100 from the list gives 0.172 and 0.144",
-          narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
+          narrow(p.text(coax_length_lbl)) + " " + narrow(p.text(vf_length_lbl)));
 }
 
 // Compares the icon a message box shows with the system's icons, drawn here the same size.
@@ -938,11 +948,11 @@ std::string closest_icon(HWND icon_control) {
 
 void failure(const program& p, const std::wstring& shots, const std::wstring& tag) {
     p.reset_inputs();
-    click_at(centre_of(p.item("calc_cmd")));
+    click_at(centre_of(p.item(calc_cmd)));
     p.results_are(L"0.172", L"0.114");
-    p.set_text("freq_txt", u"0");
+    p.set_text(freq_txt, u"0");
     // Post, not send: the click opens a modal box and returns only when it is closed.
-    PostMessageW(p.item("calc_cmd"), BM_CLICK, 0, 0);
+    PostMessageW(p.item(calc_cmd), BM_CLICK, 0, 0);
     HWND box = nullptr;
     check(wait_for([&] { return (box = p.message_box()) != nullptr; }),
           "a frequency of 0 shows a message box");
@@ -977,9 +987,9 @@ void failure(const program& p, const std::wstring& shots, const std::wstring& ta
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     check(wait_for([&] { return !IsWindow(box); }), "OK closes the message box");
     check(p.results_are(L"0.172", L"0.114"), "the failure changes neither result");
-    check(p.text("freq_txt") == L"0", "the failure leaves the input as typed");
-    p.set_text("freq_txt", u"100");
-    click_at(centre_of(p.item("calc_cmd")));
+    check(p.text(freq_txt) == L"0", "the failure leaves the input as typed");
+    p.set_text(freq_txt, u"100");
+    click_at(centre_of(p.item(calc_cmd)));
     check(p.results_are(L"0.750", L"0.495"), "the window calculates again after the box");
 }
 
@@ -1007,7 +1017,7 @@ void tooltips(const program& p, const std::wstring& shots, const std::wstring& t
     const auto count = SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0);
     std::vector<std::pair<std::string, std::wstring>> tools;
     // The cable field's edit part, where the mouse rests most of the time over the field.
-    HWND cable_edit = FindWindowExW(p.item("cable_combo"), nullptr, L"Edit", nullptr);
+    HWND cable_edit = FindWindowExW(p.item(cable_combo), nullptr, L"Edit", nullptr);
     std::wstring cable_edit_tip = L"(none)";
     for (LRESULT i = 0; i < count; ++i) {
         const auto [tool, tool_text] = query_tool(p, tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i));
@@ -1020,7 +1030,7 @@ void tooltips(const program& p, const std::wstring& shots, const std::wstring& t
         }
         std::string name = "(unknown)";
         for (std::size_t c = 0; c < form::controls.size(); ++c) {
-            if (p.item(form::controls[c].name) == target) {
+            if (p.item(form::controls[c].id) == target) {
                 name = form::controls[c].name;
             }
         }
@@ -1038,22 +1048,22 @@ void tooltips(const program& p, const std::wstring& shots, const std::wstring& t
                   found == tools.end() ? "none" : narrow(found->second));
         }
     }
-    check(cable_edit_tip == wide(form::get("cable_combo").tooltip),
+    check(cable_edit_tip == wide(form::get(cable_combo).tooltip),
           "the cable field's edit part has the cable field's tooltip", narrow(cable_edit_tip));
 
     // Resting the mouse on the frequency field shows its tooltip.
     p.to_front();
-    mouse_to(centre_of(p.item("freq_txt")));
+    mouse_to(centre_of(p.item(freq_txt)));
     pause(100);
     RECT box{};
-    GetWindowRect(p.item("freq_txt"), &box);
+    GetWindowRect(p.item(freq_txt), &box);
     mouse_to({box.left + 5, (box.top + box.bottom) / 2});
     const bool shown = wait_for([&] { return IsWindowVisible(tips) != FALSE; }, 4000);
     check(shown, "resting the mouse on freq_txt shows a tooltip");
     if (shown) {
         pause(300);
         const std::wstring current = query_tool(p, tips, TTM_GETCURRENTTOOLW, 0).second;
-        check(current == wide(form::get("freq_txt").tooltip), "the tooltip shown is freq_txt's",
+        check(current == wide(form::get(freq_txt).tooltip), "the tooltip shown is freq_txt's",
               narrow(current));
         shoot(shots, tag, L"tooltip");
     }
@@ -1082,7 +1092,7 @@ HFONT message_font_at(UINT dpi) {
 void result_look(const program& p, UINT dpi, const std::wstring& shots, const std::wstring& tag) {
     p.reset_inputs();
     p.to_front();
-    click_at(centre_of(p.item("calc_cmd")));
+    click_at(centre_of(p.item(calc_cmd)));
     p.results_are(L"0.172", L"0.114");
     mouse_to({GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
     p.settle(300);
@@ -1090,8 +1100,9 @@ void result_look(const program& p, UINT dpi, const std::wstring& shots, const st
     HFONT arial = result_font_at(dpi);
     HFONT bold = result_font_at(dpi, FW_BOLD);
     HFONT message = message_font_at(dpi);
-    for (const char* name : {"coax_length_lbl", "vf_length_lbl"}) {
-        const image shown = client_on_screen(p.item(name));
+    for (const form::control_id result : {coax_length_lbl, vf_length_lbl}) {
+        const std::string name = name_of(result);
+        const image shown = client_on_screen(p.item(result));
         const RECT ink = ink_box(shown);
         // Everything but the digits and their smoothed edges is pure white.
         bool white = ink.right > ink.left;
@@ -1114,7 +1125,7 @@ void result_look(const program& p, UINT dpi, const std::wstring& shots, const st
             }
         }
         check(white, std::string(name) + " is white around its digits", where);
-        const std::wstring text = p.text(name);
+        const std::wstring text = p.text(result);
         // The same ink: the same box around the dark pixels, and as many of them give or take
         // a tenth (a bold face has the same figures' box but more ink).
         const long shown_dark = dark_pixels(shown);
@@ -1161,7 +1172,7 @@ double geometry(const program& p, UINT dpi) {
                 client.bottom, low, high);
     for (const form::control& c : form::controls) {
         RECT box{};
-        GetWindowRect(p.item(c.name), &box);
+        GetWindowRect(p.item(c.id), &box);
         MapWindowPoints(nullptr, p.window, reinterpret_cast<POINT*>(&box), 2);
         const auto close_to = [&](LONG got, int twips) {
             return std::abs(got - twips * static_cast<double>(dpi) / form::twips_per_inch * s) <=
@@ -1202,7 +1213,7 @@ double geometry(const program& p, UINT dpi) {
         SIZE need{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &need);
         RECT box{};
-        GetWindowRect(p.item(c.name), &box);
+        GetWindowRect(p.item(c.id), &box);
         MapWindowPoints(nullptr, p.window, reinterpret_cast<POINT*>(&box), 2);
         const LONG visible = std::min(box.right, client.right) - box.left;
         check(need.cx <= visible && need.cy <= box.bottom - box.top,
@@ -1225,7 +1236,7 @@ double geometry(const program& p, UINT dpi) {
     }
     // The edit part as a child window: Wine hands GetComboBoxInfo's structure to no other
     // process (the window's own process asks GetComboBoxInfo, in the probe).
-    HWND edit = FindWindowExW(p.item("cable_combo"), nullptr, L"Edit", nullptr);
+    HWND edit = FindWindowExW(p.item(cable_combo), nullptr, L"Edit", nullptr);
     RECT edit_client{};
     GetClientRect(edit, &edit_client);
     const auto margins = static_cast<DWORD>(SendMessageW(edit, EM_GETMARGINS, 0, 0));
@@ -1328,11 +1339,11 @@ void dpi_change(const program& p, UINT dpi) {
               " DPI the window is laid out for it",
           std::to_string(client.right) + "x" + std::to_string(client.bottom));
     RECT button{};
-    GetWindowRect(p.item("calc_cmd"), &button);
-    check(button.right - button.left >= form::to_pixels(form::get("calc_cmd").box, new_dpi).width,
+    GetWindowRect(p.item(calc_cmd), &button);
+    check(button.right - button.left >= form::to_pixels(form::get(calc_cmd).box, new_dpi).width,
           "after WM_DPICHANGED the controls are laid out for it");
     p.clear_results();
-    click_at(centre_of(p.item("calc_cmd")));
+    click_at(centre_of(p.item(calc_cmd)));
     check(p.results_are(L"0.172", L"0.114"), "the window works after WM_DPICHANGED");
 }
 
@@ -1395,15 +1406,15 @@ void decimal_comma(const std::wstring& exe) {
             check(false, "ridi.exe starts again");
             continue;
         }
-        p.set_text("freq_txt", u"7,1");
-        PostMessageW(p.item("calc_cmd"), BM_CLICK, 0, 0);
+        p.set_text(freq_txt, u"7,1");
+        PostMessageW(p.item(calc_cmd), BM_CLICK, 0, 0);
         // Each case waits for what it expects, the results or the message box, however slowly
         // they come.
         HWND box = nullptr;
         if (comma) {
             check(p.results_are(L"10.563", L"6.972") && (box = p.message_box()) == nullptr,
                   "with a decimal comma in the locale, 7,1 MHz gives 10.563 and 6.972",
-                  narrow(p.text("coax_length_lbl")) + " " + narrow(p.text("vf_length_lbl")));
+                  narrow(p.text(coax_length_lbl)) + " " + narrow(p.text(vf_length_lbl)));
         } else {
             check(wait_for([&] { return (box = p.message_box()) != nullptr; }),
                   "with a decimal point in the locale, 7,1 is refused");

@@ -86,7 +86,7 @@ long role_of(IAccessible& object, VARIANT self) {
 
 void control_answers(HWND window, const form::control& c) {
     const std::string name(c.name);
-    HWND hwnd = GetDlgItem(window, ridi::win32::control_id(c.name));
+    HWND hwnd = GetDlgItem(window, ridi::win32::control_id(c.id));
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
@@ -117,7 +117,7 @@ void control_answers(HWND window, const form::control& c) {
         return;
     }
     if (c.kind != form::kind::drop_down) {
-        const std::u16string_view caption = form::caption_of(c.name)->text;
+        const std::u16string_view caption = form::caption_of(c.id)->text;
         check(accessible_name == wide(caption),
               name + " is named after its caption \"" + ridi::utf16_to_utf8(caption) + "\"",
               accessible_name);
@@ -157,9 +157,10 @@ LRESULT CALLBACK refuse_combo_box(int code, WPARAM wparam, LPARAM lparam) {
 void cable_names_fit(HWND window) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    const bool found = GetComboBoxInfo(GetDlgItem(window, ridi::win32::control_id("cable_combo")),
-                                       &info) != FALSE &&
-                       info.hwndItem != nullptr;
+    const bool found =
+        GetComboBoxInfo(GetDlgItem(window, ridi::win32::control_id(form::control_id::cable_combo)),
+                        &info) != FALSE &&
+        info.hwndItem != nullptr;
     check(found, "GetComboBoxInfo names the cable field's edit part");
     if (!found) {
         return;
@@ -191,8 +192,9 @@ void cable_names_fit(HWND window) {
 void decimal_symbol_follows_settings(ridi::win32::coax_frm& window) {
     wchar_t saved[8]{};
     GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, saved, std::size(saved));
-    HWND freq = GetDlgItem(window.hwnd(), ridi::win32::control_id("freq_txt"));
-    HWND length = GetDlgItem(window.hwnd(), ridi::win32::control_id("coax_length_lbl"));
+    HWND freq = GetDlgItem(window.hwnd(), ridi::win32::control_id(form::control_id::freq_txt));
+    HWND length =
+        GetDlgItem(window.hwnd(), ridi::win32::control_id(form::control_id::coax_length_lbl));
     for (const bool comma : {true, false}) {
         SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, comma ? L"," : L".");
         SendMessageW(window.hwnd(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"intl"));
@@ -258,7 +260,7 @@ int wmain() {
         window.calc_cmd_Click();
         pump();
         for (const form::control& c : form::controls) {
-            if (form::caption_of(c.name) != nullptr || c.kind == form::kind::push_button) {
+            if (form::caption_of(c.id) != nullptr || c.kind == form::kind::push_button) {
                 control_answers(window.hwnd(), c);
             }
         }

@@ -13,7 +13,9 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+using ridi::form::control_id;
 using window_support::core_message;
+using window_support::name_of;
 using window_support::shown_window;
 
 namespace {
@@ -55,8 +57,9 @@ void type_into(QWidget* input, const QString& text) {
     QTest::keyClicks(input, text);
 }
 
-QWidget* input_named(const shown_window& w, const QByteArray& name) {
-    QWidget* input = w.get<QWidget>(name.constData());
+// The control `id`; the cable field stands for the line edit inside it.
+QWidget* input(const shown_window& w, control_id id) {
+    QWidget* input = w.get<QWidget>(id);
     if (auto* combo = qobject_cast<QComboBox*>(input)) {
         return combo->lineEdit();
     }
@@ -110,8 +113,7 @@ private slots:
 void window_test::start_state() {
     shown_window w;
     for (const ridi::form::control& c : ridi::form::controls) {
-        const QByteArray name(c.name.data(), qsizetype(c.name.size()));
-        const QWidget* control = w.get<QWidget>(name.constData());
+        const QWidget* control = w.get<QWidget>(c.id);
         const char* kind = "QLabel";
         switch (c.kind) {
         case ridi::form::kind::text_field:
@@ -127,7 +129,7 @@ void window_test::start_state() {
         case ridi::form::kind::result_label:
             break;
         }
-        QVERIFY2(control->inherits(kind), name.constData());
+        QVERIFY2(control->inherits(kind), qPrintable(name_of(c.id)));
         QCOMPARE(shown_text(control).toStdU16String(), std::u16string(c.text));
         QCOMPARE(control->toolTip().toStdU16String(), std::u16string(c.tooltip));
     }
@@ -137,7 +139,7 @@ void window_test::start_window() {
     shown_window w;
     QCOMPARE(w.frm->windowTitle(), QStringLiteral("RI-DI"));
     QVERIFY(w.frm->isWindow());
-    QCOMPARE(focused(), QStringLiteral("freq_txt"));
+    QCOMPARE(focused(), name_of(control_id::freq_txt));
     QCOMPARE(w.freq()->maxLength(), std::numeric_limits<int>::max());
     QCOMPARE(w.qtr_num()->maxLength(), std::numeric_limits<int>::max());
     QCOMPARE(w.cable()->lineEdit()->maxLength(), std::numeric_limits<int>::max());
@@ -172,31 +174,33 @@ void window_test::cable_list() {
 
 void window_test::tab_cycle() {
     shown_window w;
-    const QStringList forward = {"cable_combo", "calc_cmd", "qtr_num_txt", "freq_txt",
-                                 "cable_combo"};
-    for (const QString& next : forward) {
+    for (const control_id next :
+         {control_id::cable_combo, control_id::calc_cmd, control_id::qtr_num_txt,
+          control_id::freq_txt, control_id::cable_combo}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(focused(), next);
+        QCOMPARE(focused(), name_of(next));
     }
-    const QStringList backward = {"freq_txt", "qtr_num_txt", "calc_cmd", "cable_combo", "freq_txt"};
-    for (const QString& next : backward) {
+    for (const control_id next :
+         {control_id::freq_txt, control_id::qtr_num_txt, control_id::calc_cmd,
+          control_id::cable_combo, control_id::freq_txt}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(focused(), next);
+        QCOMPARE(focused(), name_of(next));
     }
 }
 
 void window_test::alt_c_calculates_data() {
-    QTest::addColumn<QByteArray>("focus");
-    for (const char* name : {"freq_txt", "qtr_num_txt", "cable_combo", "calc_cmd"}) {
-        QTest::newRow(name) << QByteArray(name);
+    QTest::addColumn<control_id>("focus");
+    for (const control_id id : {control_id::freq_txt, control_id::qtr_num_txt,
+                                control_id::cable_combo, control_id::calc_cmd}) {
+        QTest::newRow(qPrintable(name_of(id))) << id;
     }
 }
 
 void window_test::alt_c_calculates() {
-    QFETCH(QByteArray, focus);
+    QFETCH(control_id, focus);
     shown_window w;
     QSignalSpy clicks(w.calc(), &QPushButton::clicked);
-    input_named(w, focus)->setFocus();
+    input(w, focus)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
     QTRY_COMPARE(w.coax_length(), QStringLiteral("0.172"));
     QCOMPARE(w.vf_length(), QStringLiteral("0.114"));
@@ -208,20 +212,21 @@ void window_test::alt_c_calculates() {
 }
 
 void window_test::return_in_inputs_calculates_nothing_data() {
-    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<control_id>("field");
     QTest::addColumn<int>("key");
-    for (const char* name : {"freq_txt", "qtr_num_txt", "cable_combo"}) {
-        QTest::addRow("%s Return", name) << QByteArray(name) << int(Qt::Key_Return);
-        QTest::addRow("%s Enter", name) << QByteArray(name) << int(Qt::Key_Enter);
+    for (const control_id id :
+         {control_id::freq_txt, control_id::qtr_num_txt, control_id::cable_combo}) {
+        QTest::addRow("%s Return", qPrintable(name_of(id))) << id << int(Qt::Key_Return);
+        QTest::addRow("%s Enter", qPrintable(name_of(id))) << id << int(Qt::Key_Enter);
     }
 }
 
 void window_test::return_in_inputs_calculates_nothing() {
-    QFETCH(QByteArray, input);
+    QFETCH(control_id, field);
     QFETCH(int, key);
     shown_window w;
     QSignalSpy clicks(w.calc(), &QPushButton::clicked);
-    QWidget* target = input_named(w, input);
+    QWidget* target = input(w, field);
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key));
     QTest::qWait(200); // longer than an access key's delayed click
@@ -255,58 +260,36 @@ void window_test::keys_on_button_click_once() {
 
 void window_test::escape_leaves_window_open() {
     shown_window w;
-    for (const char* name : {"freq_txt", "qtr_num_txt", "cable_combo", "calc_cmd"}) {
-        QWidget* target = input_named(w, name);
+    for (const control_id id : {control_id::freq_txt, control_id::qtr_num_txt,
+                                control_id::cable_combo, control_id::calc_cmd}) {
+        QWidget* target = input(w, id);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Escape);
-        QVERIFY2(w.frm->isVisible(), name);
+        QVERIFY2(w.frm->isVisible(), qPrintable(name_of(id)));
     }
     QCOMPARE(w.freq()->text(), QStringLiteral("435.850"));
     QCOMPARE(w.cable()->currentText(), QStringLiteral("RG-58"));
     QCOMPARE(w.coax_length(), QString());
 }
 
+// The window reads what is typed into each of its three inputs and shows both results; the
+// arithmetic itself is the core's (tests/core).
 void window_test::worked_examples_data() {
     QTest::addColumn<QString>("freq");
     QTest::addColumn<QString>("qtr_num");
     QTest::addColumn<QString>("cable");
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("corrected");
-    QTest::newRow("starting texts") << "435.850"
-                                    << "1"
-                                    << "RG-58"
-                                    << "0.172"
-                                    << "0.114";
-    QTest::newRow("typed H100") << "435.850"
-                                << "1"
-                                << "H100"
-                                << "0.172"
-                                << "0.144";
-    QTest::newRow("typed lower-case rg-58 has factor 0") << "435.850"
-                                                         << "1"
-                                                         << "rg-58"
-                                                         << "0.172"
-                                                         << "0.000";
-    QTest::newRow("single-precision factor rounds down") << "8"
-                                                         << "1"
-                                                         << "RG-142"
-                                                         << "9.375"
-                                                         << "6.562";
-    QTest::newRow("corrected from the shown length") << "1.3"
-                                                     << "1"
-                                                     << "RG-142"
-                                                     << "57.692"
-                                                     << "40.384";
-    QTest::newRow("negative frequency") << "-100"
-                                        << "1"
-                                        << "RG-58"
-                                        << "-0.750"
-                                        << "-0.495";
-    QTest::newRow("count need not be whole") << "100"
-                                             << "2.5"
-                                             << "RG-58"
-                                             << "1.875"
-                                             << "1.238";
+    QTest::newRow("typed frequency and count, 2.5 not cut to a whole count") << "100"
+                                                                             << "2.5"
+                                                                             << "RG-58"
+                                                                             << "1.875"
+                                                                             << "1.238";
+    QTest::newRow("typed cable H100, not the starting RG-58") << "435.850"
+                                                              << "1"
+                                                              << "H100"
+                                                              << "0.172"
+                                                              << "0.144";
 }
 
 void window_test::worked_examples() {
@@ -366,7 +349,7 @@ void window_test::typed_cable_kept_as_typed() {
     QTest::keyClick(combo->lineEdit(), Qt::Key_Enter);
     QCOMPARE(combo->currentText(), typed);
     QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
-    QCOMPARE(focused(), QStringLiteral("calc_cmd"));
+    QCOMPARE(focused(), name_of(control_id::calc_cmd));
     QCOMPARE(combo->currentText(), typed);
     QCOMPARE(combo->count(), 14);
     QCOMPARE(combo->itemText(2), QStringLiteral("RG-58"));
@@ -436,8 +419,8 @@ void window_test::real_message_box() {
     ridi::coax_frm frm;
     frm.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frm));
-    auto* freq = frm.findChild<QLineEdit*>(QStringLiteral("freq_txt"));
-    auto* calc = frm.findChild<QPushButton*>(QStringLiteral("calc_cmd"));
+    auto* freq = frm.findChild<QLineEdit*>(name_of(control_id::freq_txt));
+    auto* calc = frm.findChild<QPushButton*>(name_of(control_id::calc_cmd));
     const QString typed = QStringLiteral("<b>435</b>");
     freq->setText(typed);
 
@@ -471,7 +454,7 @@ void window_test::real_message_box() {
 
     freq->setText(QStringLiteral("435.850"));
     QTest::mouseClick(calc, Qt::LeftButton);
-    QCOMPARE(frm.findChild<QLabel*>(QStringLiteral("coax_length_lbl"))->text(),
+    QCOMPARE(frm.findChild<QLabel*>(name_of(control_id::coax_length_lbl))->text(),
              QStringLiteral("0.172"));
 }
 
@@ -528,34 +511,33 @@ void window_test::decimal_comma_follows_default_locale() {
 }
 
 void window_test::accessibility_data() {
+    QTest::addColumn<control_id>("id");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
-    QTest::addColumn<QByteArray>("caption");
-    QTest::newRow("freq_txt") << "Frequency"
-                              << "Center frequency in MHz" << QByteArray("lbl_lbl_0");
-    QTest::newRow("qtr_num_txt") << "1/4 Wave"
-                                 << "Number of 1/4 waves required" << QByteArray("lbl_lbl_2");
-    QTest::newRow("cable_combo") << "Cable Type"
-                                 << "Select cable type" << QByteArray("lbl_lbl_1");
-    QTest::newRow("calc_cmd") << "Calculate"
-                              << "" << QByteArray();
+    QTest::newRow("freq_txt") << control_id::freq_txt << "Frequency"
+                              << "Center frequency in MHz";
+    QTest::newRow("qtr_num_txt") << control_id::qtr_num_txt << "1/4 Wave"
+                                 << "Number of 1/4 waves required";
+    QTest::newRow("cable_combo") << control_id::cable_combo << "Cable Type"
+                                 << "Select cable type";
+    QTest::newRow("calc_cmd") << control_id::calc_cmd << "Calculate"
+                              << "";
 }
 
 void window_test::accessibility() {
+    QFETCH(control_id, id);
     QFETCH(QString, name);
     QFETCH(QString, description);
-    QFETCH(QByteArray, caption);
     shown_window w;
     // The cable field's focus is in the line edit inside it, which carries the name.
-    QWidget* control = input_named(w, QTest::currentDataTag());
+    QWidget* control = input(w, id);
     QAccessibleInterface* ax = QAccessible::queryAccessibleInterface(control);
     QVERIFY(ax != nullptr);
     QCOMPARE(ax->text(QAccessible::Name).remove(QLatin1Char('&')), name);
     QCOMPARE(ax->text(QAccessible::Description), description);
-    if (!caption.isEmpty()) {
+    if (const ridi::form::control* caption = ridi::form::caption_of(id)) {
         // The caption is tied to its input, so a screen reader also finds it as the label.
-        QCOMPARE(w.get<QLabel>(caption.constData())->buddy(),
-                 w.get<QWidget>(QTest::currentDataTag()));
+        QCOMPARE(w.get<QLabel>(caption->id)->buddy(), w.get<QWidget>(id));
     }
 }
 
@@ -564,9 +546,9 @@ void window_test::accessibility() {
 void window_test::results_selectable_not_editable() {
     shown_window w;
     QTest::mouseClick(w.calc(), Qt::LeftButton);
-    for (const auto& [name, caption] :
-         {std::pair{"coax_length_lbl", "lbl_lbl_3"}, std::pair{"vf_length_lbl", "lbl_lbl_4"}}) {
-        auto* label = w.get<QLabel>(name);
+    for (const control_id id : {control_id::coax_length_lbl, control_id::vf_length_lbl}) {
+        auto* label = w.get<QLabel>(id);
+        const control_id caption = ridi::form::caption_of(id)->id;
         QCOMPARE(w.get<QLabel>(caption)->buddy(), label);
         QAccessibleInterface* ax = QAccessible::queryAccessibleInterface(label);
         QCOMPARE(ax->text(QAccessible::Name), w.get<QLabel>(caption)->text());

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QRegularExpression>
 
+using ridi::form::control_id;
 using window_support::core_message;
 using window_support::shown_window;
 
@@ -21,7 +22,7 @@ private slots:
 };
 
 void hostile_input_test::pasted_text_data() {
-    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<control_id>("field");
     QTest::addColumn<QString>("text");
 
     const QString mebibyte_of_digits(1 << 20, QLatin1Char('7'));
@@ -44,20 +45,22 @@ void hostile_input_test::pasted_text_data() {
         {"lone surrogates", lone_surrogates},
         {"other non-ASCII text", non_ascii},
     };
-    for (const char* field : {"freq_txt", "qtr_num_txt", "cable_combo"}) {
+    for (const control_id field :
+         {control_id::freq_txt, control_id::qtr_num_txt, control_id::cable_combo}) {
         for (const auto& [what, text] : texts) {
-            QTest::addRow("%s: %s", field, what) << QByteArray(field) << text;
+            QTest::addRow("%s: %s", qPrintable(window_support::name_of(field)), what)
+                << field << text;
         }
     }
 }
 
 void hostile_input_test::pasted_text() {
-    QFETCH(QByteArray, field);
+    QFETCH(control_id, field);
     QFETCH(QString, text);
     shown_window w;
-    QWidget* input = w.get<QWidget>(field.constData());
+    QWidget* input = w.get<QWidget>(field);
     QLineEdit* edit =
-        field == "cable_combo" ? w.cable()->lineEdit() : qobject_cast<QLineEdit*>(input);
+        field == control_id::cable_combo ? w.cable()->lineEdit() : qobject_cast<QLineEdit*>(input);
     edit->setFocus();
     edit->selectAll();
     QApplication::clipboard()->setText(text);
@@ -72,7 +75,7 @@ void hostile_input_test::pasted_text() {
         QVERIFY(w.errors.isEmpty());
         QVERIFY2(result.match(w.coax_length()).hasMatch(), qPrintable(w.coax_length().left(40)));
         QVERIFY2(result.match(w.vf_length()).hasMatch(), qPrintable(w.vf_length().left(40)));
-        if (field == "cable_combo") {
+        if (field == control_id::cable_combo) {
             QCOMPARE(w.vf_length(), QStringLiteral("0.000")); // no catalogue name
         }
     } else {
@@ -83,9 +86,8 @@ void hostile_input_test::pasted_text() {
     }
 
     // The window carries on: good texts calculate as before.
-    edit->setText(field == "cable_combo" ? QStringLiteral("RG-58")
-                  : field == "freq_txt"  ? QStringLiteral("435.850")
-                                         : QStringLiteral("1"));
+    const std::u16string_view starting = ridi::form::get(field).text;
+    edit->setText(QString::fromUtf16(starting.data(), qsizetype(starting.size())));
     QTest::mouseClick(w.calc(), Qt::LeftButton);
     QCOMPARE(w.coax_length(), QStringLiteral("0.172"));
     QCOMPARE(w.vf_length(), QStringLiteral("0.114"));

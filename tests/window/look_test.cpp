@@ -43,8 +43,9 @@ private slots:
 void look_test::result_labels() {
     shown_window w;
     QTest::mouseClick(w.calc(), Qt::LeftButton);
-    for (const char* name : {"coax_length_lbl", "vf_length_lbl"}) {
-        auto* label = w.get<QLabel>(name);
+    for (const ridi::form::control_id id :
+         {ridi::form::control_id::coax_length_lbl, ridi::form::control_id::vf_length_lbl}) {
+        auto* label = w.get<QLabel>(id);
         const QFont font = label->font();
         QCOMPARE(font.family(), QStringLiteral("Arial"));
         QCOMPARE(font.pointSizeF(), 14.25);
@@ -114,8 +115,7 @@ void look_test::scaled_layout() {
     };
 
     for (const ridi::form::control& place : ridi::form::controls) {
-        const QString name = QString::fromLatin1(place.name.data(), qsizetype(place.name.size()));
-        const QWidget* control = w.get<QWidget>(name.toLatin1().constData());
+        const QWidget* control = w.get<QWidget>(place.id);
         const QRect drawn(place.box.left / 15, place.box.top / 15, place.box.width / 15,
                           place.box.height / 15);
         const QRect box = control->geometry();
@@ -125,7 +125,7 @@ void look_test::scaled_layout() {
         QVERIFY(std::abs(box.x() - drawn.x() * s) <= 0.5);
         QVERIFY(std::abs(box.y() - drawn.y() * s) <= 0.5);
 
-        if (name.startsWith(QLatin1String("lbl_lbl"))) {
+        if (place.kind == ridi::form::kind::caption_label) {
             // A caption label draws its text from its left edge; what lies past the window's
             // right edge is not seen, and its text ends as far from that edge as a field's
             // text from its own edge: the field's margin and the caret's pixel.

@@ -7,6 +7,7 @@
 #include "qt_coax_frm.hpp"
 
 #include "ridi/calculation.hpp"
+#include "ridi/form/form.hpp"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QTest>
 
 #include <memory>
+#include <string_view>
 
 namespace window_support {
 
@@ -35,19 +37,23 @@ struct shown_window {
         }
     }
 
-    template <class T> T* get(const char* name) const {
-        T* control = frm->findChild<T*>(QLatin1String(name));
+    // The window's child control `id`, found by its name as the toolkit knows it.
+    template <class T> T* get(ridi::form::control_id id) const {
+        const std::string_view name = ridi::form::get(id).name;
+        T* control = frm->findChild<T*>(QLatin1String(name.data(), qsizetype(name.size())));
         if (control == nullptr) {
-            qFatal("no control %s", name);
+            qFatal("no control %.*s", int(name.size()), name.data());
         }
         return control;
     }
-    QLineEdit* freq() const { return get<QLineEdit>("freq_txt"); }
-    QLineEdit* qtr_num() const { return get<QLineEdit>("qtr_num_txt"); }
-    QComboBox* cable() const { return get<QComboBox>("cable_combo"); }
-    QPushButton* calc() const { return get<QPushButton>("calc_cmd"); }
-    QString coax_length() const { return get<QLabel>("coax_length_lbl")->text(); }
-    QString vf_length() const { return get<QLabel>("vf_length_lbl")->text(); }
+    QLineEdit* freq() const { return get<QLineEdit>(ridi::form::control_id::freq_txt); }
+    QLineEdit* qtr_num() const { return get<QLineEdit>(ridi::form::control_id::qtr_num_txt); }
+    QComboBox* cable() const { return get<QComboBox>(ridi::form::control_id::cable_combo); }
+    QPushButton* calc() const { return get<QPushButton>(ridi::form::control_id::calc_cmd); }
+    QString coax_length() const {
+        return get<QLabel>(ridi::form::control_id::coax_length_lbl)->text();
+    }
+    QString vf_length() const { return get<QLabel>(ridi::form::control_id::vf_length_lbl)->text(); }
 };
 
 // The message the core gives for these texts, or an empty text when they calculate.
@@ -65,4 +71,12 @@ inline QString core_message(const QString& freq, const QString& qtr_num, const Q
     return {};
 }
 
+// The name of the control `id`, as the toolkit knows it.
+inline QString name_of(ridi::form::control_id id) {
+    const std::string_view name = ridi::form::get(id).name;
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
 } // namespace window_support
+
+Q_DECLARE_METATYPE(ridi::form::control_id)

@@ -3,23 +3,9 @@
 #include "ridi/form/form.hpp"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 namespace ridi::form {
-
-const control* find(std::string_view name) noexcept {
-    const auto* found = std::find_if(controls.begin(), controls.end(),
-                                     [name](const control& c) { return c.name == name; });
-    return found == controls.end() ? nullptr : &*found;
-}
-
-const control& get(std::string_view name) {
-    if (const control* found = find(name)) {
-        return *found;
-    }
-    throw std::out_of_range("no control " + std::string(name) + " in the window");
-}
 
 std::vector<const control*> tab_order() {
     std::vector<const control*> order;
@@ -41,8 +27,8 @@ const control& first_focus() {
 std::vector<const control*> z_order() {
     // A caption ranks with the control it names, just before it.
     const auto rank = [](const control* c) {
-        const control* named = c->caption_for.empty() ? c : find(c->caption_for);
-        return std::pair{(named != nullptr ? named : c)->tab_index, named == c ? 1 : 0};
+        const control* named = named_by(*c);
+        return std::pair{(named != nullptr ? named : c)->tab_index, named != nullptr ? 0 : 1};
     };
     std::vector<const control*> order;
     order.reserve(controls.size());
@@ -54,9 +40,9 @@ std::vector<const control*> z_order() {
     return order;
 }
 
-const control* caption_of(std::string_view name) noexcept {
+const control* caption_of(control_id id) noexcept {
     const auto* found = std::find_if(controls.begin(), controls.end(),
-                                     [name](const control& c) { return c.caption_for == name; });
+                                     [id](const control& c) { return c.caption_for == id; });
     return found == controls.end() ? nullptr : &*found;
 }
 

@@ -29,28 +29,28 @@ float window_texts::Get_Vk() {
     return ridi::Get_Vk(cable_text());
 }
 
-std::u16string_view window_texts::read(std::string_view name) {
-    read_ = control_text(get(name));
+std::u16string_view window_texts::read(control_id id) {
+    read_ = control_text(get(id));
     return read_;
 }
 
 std::u16string_view window_texts::freq_text() {
-    return read("freq_txt");
+    return read(control_id::freq_txt);
 }
 std::u16string_view window_texts::qtr_num_text() {
-    return read("qtr_num_txt");
+    return read(control_id::qtr_num_txt);
 }
 std::u16string_view window_texts::cable_text() {
-    return read("cable_combo");
+    return read(control_id::cable_combo);
 }
 std::u16string_view window_texts::coax_length_caption() {
-    return read("coax_length_lbl");
+    return read(control_id::coax_length_lbl);
 }
 void window_texts::set_coax_length_caption(std::u16string_view caption) {
-    set_control_text(get("coax_length_lbl"), caption);
+    set_control_text(get(control_id::coax_length_lbl), caption);
 }
 void window_texts::set_vf_length_caption(std::u16string_view caption) {
-    set_control_text(get("vf_length_lbl"), caption);
+    set_control_text(get(control_id::vf_length_lbl), caption);
 }
 
 } // namespace ridi::form

@@ -4,10 +4,8 @@
 
 namespace ridi::layout {
 
-QRect pixels(std::string_view name, double s) {
-    const form::control* control = form::find(name);
-    return control == nullptr ? QRect()
-                              : to_qrect(form::to_pixels(control->box, pixels_per_inch, s));
+QRect pixels(const form::control& control, double s) {
+    return to_qrect(form::to_pixels(control.box, pixels_per_inch, s));
 }
 
 QSize client_pixels(double s) {

@@ -9,8 +9,6 @@
 #include <QRect>
 #include <QSize>
 
-#include <string_view>
-
 namespace ridi::layout {
 
 inline constexpr double pixels_per_inch = form::standard_pixels_per_inch;
@@ -25,8 +23,8 @@ inline QRect to_qrect(form::pixel_box box) {
     return {box.left, box.top, box.width, box.height};
 }
 
-// The box of the control `name` at scale `s`; an empty rectangle for an unknown name.
-QRect pixels(std::string_view name, double s = 1.0);
+// The box of `control` at scale `s`.
+QRect pixels(const form::control& control, double s = 1.0);
 // The client area at scale `s`.
 QSize client_pixels(double s = 1.0);
 

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 
 #include <limits>
-#include <string>
 #include <vector>
 
 namespace ridi {
@@ -127,12 +126,11 @@ QWidget* make_control(QWidget* window, const form::control& description) {
     return nullptr;
 }
 
-// The text that must fit `control` (what its kind shows, as `shows` has it now), measured in
-// the font of `text_widget`, which draws it.
+// The text that must fit `control`, made from `description` (what its kind shows, as `shows`
+// has it now), measured in the font of `text_widget`, which draws it.
 template <class Control>
-form::text_box text_box_for(const Control& control, const QWidget& text_widget,
-                            const QString& shows) {
-    const form::control& description = form::get(control.objectName().toStdString());
+form::text_box text_box_for(const form::control& description, const Control& control,
+                            const QWidget& text_widget, const QString& shows) {
     const QFontMetrics metrics = text_widget.fontMetrics();
     return form::fit_box(
         description, shows.toStdU16String(),
@@ -164,36 +162,29 @@ number_options options_for(const QLocale& locale) {
 
 coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent)
     : QWidget(parent), report_(std::move(report)), options_(options_for(locale)) {
-    setObjectName(QStringLiteral("coax_frm"));
+    setObjectName(QString::fromLatin1(form::window_name.data(),
+                                      static_cast<qsizetype>(form::window_name.size())));
     setWindowTitle(to_qstring(form::title));
     setWindowIcon(window_icon());
 
     for (const form::control& description : form::controls) {
-        make_control(this, description);
+        controls_[static_cast<std::size_t>(description.id)] = make_control(this, description);
     }
-    for (std::size_t i = 0; i < lbl_lbl_.size(); ++i) {
-        lbl_lbl_[i] = control<QLabel>("lbl_lbl_" + std::to_string(i));
-    }
-    freq_txt_ = control<QLineEdit>("freq_txt");
-    qtr_num_txt_ = control<QLineEdit>("qtr_num_txt");
-    cable_combo_ = control<QComboBox>("cable_combo");
-    calc_cmd_ = control<command_button>("calc_cmd");
-    coax_length_lbl_ = control<result_field>("coax_length_lbl");
-    vf_length_lbl_ = control<result_field>("vf_length_lbl");
-    connect(calc_cmd_, &QPushButton::clicked, this, [this] { calc_cmd_Click(); });
+    connect(control<QPushButton>(form::control_id::calc_cmd), &QPushButton::clicked, this,
+            [this] { calc_cmd_Click(); });
 
     // Each input and each result is named after its caption, for screen readers.
     for (const form::control& caption : form::controls) {
-        const form::control* named = form::find(caption.caption_for);
+        const form::control* named = form::named_by(caption);
         if (named == nullptr) {
             continue;
         }
-        auto* label = control<QLabel>(caption.name);
+        auto* label = control<QLabel>(caption.id);
         if (named->kind == form::kind::result_label) {
-            control<result_field>(named->name)->set_caption(*label);
+            control<result_field>(named->id)->set_caption(*label);
             continue;
         }
-        auto* input = control<QWidget>(named->name);
+        auto* input = control<QWidget>(named->id);
         label->setBuddy(input);
         input->setAccessibleName(label->text());
         if (auto* combo = qobject_cast<QComboBox*>(input)) {
@@ -203,48 +194,59 @@ coax_frm::coax_frm(error_reporter report, const QLocale& locale, QWidget* parent
 
     const std::vector<const form::control*> tab_order = form::tab_order();
     for (std::size_t i = 1; i < tab_order.size(); ++i) {
-        setTabOrder(control<QWidget>(tab_order[i - 1]->name), control<QWidget>(tab_order[i]->name));
+        setTabOrder(control<QWidget>(tab_order[i - 1]->id), control<QWidget>(tab_order[i]->id));
     }
-    control<QWidget>(form::first_focus().name)->setFocus();
+    control<QWidget>(form::first_focus().id)->setFocus();
 
     place_controls();
 }
 
-template <class T> T* coax_frm::control(std::string_view name) const {
-    auto* found =
-        findChild<T*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-                      Qt::FindDirectChildrenOnly);
+template <class T> T* coax_frm::control(form::control_id id) const {
+    auto* found = qobject_cast<T*>(controls_[static_cast<std::size_t>(id)]);
     Q_ASSERT(found != nullptr);
     return found;
 }
 
 void coax_frm::place_controls() {
     std::vector<form::text_box> boxes;
-    for (QLabel* label : lbl_lbl_) {
-        boxes.push_back(text_box_for(*label, *label, label->text()));
-    }
-    for (QLineEdit* field : {freq_txt_, qtr_num_txt_}) {
-        boxes.push_back(text_box_for(*field, *field, field->text()));
-    }
-    boxes.push_back(
-        text_box_for(*cable_combo_, *cable_combo_->lineEdit(), cable_combo_->currentText()));
-    boxes.push_back(text_box_for(*calc_cmd_, *calc_cmd_, calc_cmd_->text()));
-    for (QLabel* label :
-         {static_cast<QLabel*>(coax_length_lbl_), static_cast<QLabel*>(vf_length_lbl_)}) {
-        boxes.push_back(text_box_for(*label, *label, label->text()));
+    for (const form::control& description : form::controls) {
+        switch (description.kind) {
+        case form::kind::caption_label:
+        case form::kind::result_label: {
+            auto* label = control<QLabel>(description.id);
+            boxes.push_back(text_box_for(description, *label, *label, label->text()));
+            break;
+        }
+        case form::kind::text_field: {
+            auto* field = control<QLineEdit>(description.id);
+            boxes.push_back(text_box_for(description, *field, *field, field->text()));
+            break;
+        }
+        case form::kind::drop_down: {
+            auto* combo = control<QComboBox>(description.id);
+            boxes.push_back(
+                text_box_for(description, *combo, *combo->lineEdit(), combo->currentText()));
+            break;
+        }
+        case form::kind::push_button: {
+            auto* button = control<QPushButton>(description.id);
+            boxes.push_back(text_box_for(description, *button, *button, button->text()));
+            break;
+        }
+        }
     }
 
     // A caption keeps the same room from the window's edge as a field's text from its edge or
     // the drop-down's arrow.
     scale_ = form::scale_factor(boxes, layout::pixels_per_inch, layout::text_end_margin);
     for (const form::control& description : form::controls) {
-        control<QWidget>(description.name)->setGeometry(layout::pixels(description.name, scale_));
+        control<QWidget>(description.id)->setGeometry(layout::pixels(description, scale_));
     }
     setFixedSize(layout::client_pixels(scale_));
 }
 
 std::u16string coax_frm::control_text(const form::control& description) {
-    QWidget* widget = control<QWidget>(description.name);
+    QWidget* widget = control<QWidget>(description.id);
     switch (description.kind) {
     case form::kind::text_field:
         return static_cast<QLineEdit*>(widget)->text().toStdU16String();
@@ -261,7 +263,7 @@ std::u16string coax_frm::control_text(const form::control& description) {
 
 void coax_frm::set_control_text(const form::control& description, std::u16string_view text) {
     // The calculation writes only the results, which are labels.
-    control<QLabel>(description.name)->setText(to_qstring(text));
+    control<QLabel>(description.id)->setText(to_qstring(text));
 }
 
 void coax_frm::report_failure(std::u16string_view message) noexcept {

@@ -13,15 +13,6 @@
 #include <QWidget>
 
 #include <array>
-#include <string_view>
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-
-namespace ridi {
-class result_field;
-}
 
 namespace ridi {
 
@@ -59,16 +50,10 @@ private:
     void report_failure(std::u16string_view message) noexcept override;
 
     void place_controls();
-    // The child control of the window named `name` in the description.
-    template <class T> T* control(std::string_view name) const;
+    // The child control `id` of the window, as the T it was made as.
+    template <class T> T* control(form::control_id id) const;
 
-    std::array<QLabel*, 5> lbl_lbl_{};
-    QLineEdit* freq_txt_ = nullptr;
-    QLineEdit* qtr_num_txt_ = nullptr;
-    QComboBox* cable_combo_ = nullptr;
-    command_button* calc_cmd_ = nullptr;
-    result_field* coax_length_lbl_ = nullptr;
-    result_field* vf_length_lbl_ = nullptr;
+    std::array<QWidget*, form::controls.size()> controls_{}; // in the order of form::controls
 
     error_reporter report_;
     number_options options_;

@@ -80,7 +80,7 @@ int reading_place(const form::control& control) {
     const form::control* placed = &control;
     int caption = 0;
     if (control.kind == form::kind::caption_label) {
-        if (const form::control* named = form::find(control.caption_for)) {
+        if (const form::control* named = form::named_by(control)) {
             placed = named;
             caption = -1;
         }
@@ -122,7 +122,7 @@ void write_control(std::ostream& out, const form::control& control) {
         control.tooltip.empty() ? std::string() : attribute("title", control.tooltip);
     switch (control.kind) {
     case form::kind::caption_label: {
-        const form::control* named = form::find(control.caption_for);
+        const form::control* named = form::named_by(control);
         if (named != nullptr && named->kind != form::kind::result_label) {
             out << "<label class=\"caption\"" << id << attribute("for", named->name) << style << ">"
                 << escaped(control.text) << "</label>\n";
@@ -158,7 +158,7 @@ void write_control(std::ostream& out, const form::control& control) {
         return;
     }
     case form::kind::result_label: {
-        const form::control* caption = form::caption_of(control.name);
+        const form::control* caption = form::caption_of(control.id);
         out << "<output class=\"result\"" << id
             << (caption != nullptr ? attribute("aria-labelledby", caption->name) : std::string())
             << tooltip << " aria-live=\"off\"" << style << ">" << escaped(control.text)
@@ -201,9 +201,9 @@ void write_page(std::ostream& out, const page_parts& parts) {
         << " crossorigin=\"anonymous\">\n"
         << "<style>\n"
         << parts.style << "</style>\n</head>\n<body>\n"
-        << "<main class=\"window\" id=\"coax_frm\"" << attribute("aria-label", form::title)
-        << attribute("data-version", ridi::version) << attribute("style", window_style.str())
-        << ">\n";
+        << "<main class=\"window\"" << attribute("id", form::window_name)
+        << attribute("aria-label", form::title) << attribute("data-version", ridi::version)
+        << attribute("style", window_style.str()) << ">\n";
     // Each caption directly before the control it names, the controls by tab index: the
     // document's order is the Tab order.
     for (const form::control* control : form::z_order()) {

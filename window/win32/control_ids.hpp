@@ -6,7 +6,6 @@
 #include "ridi/form/form.hpp"
 
 #include <cstddef>
-#include <string_view>
 
 namespace ridi::win32 {
 
@@ -18,16 +17,12 @@ constexpr int control_id(std::size_t index) noexcept {
     return first_control_id + static_cast<int>(index);
 }
 
-// The id of the control `name`; -1 for a name not in the window.
-constexpr int control_id(std::string_view name) noexcept {
-    for (std::size_t i = 0; i < form::controls.size(); ++i) {
-        if (form::controls[i].name == name) {
-            return control_id(i);
-        }
-    }
-    return -1;
+// The id of the control `id`.
+constexpr int control_id(form::control_id id) noexcept {
+    return control_id(static_cast<std::size_t>(id));
 }
 
-static_assert(control_id("calc_cmd") != 1 && control_id("calc_cmd") != 2);
+static_assert(control_id(form::control_id::calc_cmd) != 1 &&
+              control_id(form::control_id::calc_cmd) != 2);
 
 } // namespace ridi::win32

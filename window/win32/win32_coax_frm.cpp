@@ -232,7 +232,7 @@ bool coax_frm::create() noexcept {
 void coax_frm::show(int show_command) {
     ShowWindow(hwnd(), show_command);
     UpdateWindow(hwnd());
-    focus_ = control(form::first_focus().name);
+    focus_ = control(form::first_focus());
     SetFocus(focus_);
 }
 
@@ -475,8 +475,8 @@ HWND coax_frm::control(const form::control& description) const {
     return controls_[static_cast<std::size_t>(&description - form::controls.data())];
 }
 
-HWND coax_frm::control(std::string_view name) const {
-    return control(form::get(name));
+HWND coax_frm::control(form::control_id id) const {
+    return control(form::get(id));
 }
 
 LRESULT CALLBACK coax_frm::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -527,8 +527,8 @@ LRESULT coax_frm::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_COMMAND: {
         const int id = LOWORD(wparam);
-        const HWND calc = control("calc_cmd");
-        if (id == control_id("calc_cmd") && HIWORD(wparam) == BN_CLICKED) {
+        const HWND calc = control(form::control_id::calc_cmd);
+        if (id == control_id(form::control_id::calc_cmd) && HIWORD(wparam) == BN_CLICKED) {
             calc_cmd_Click();
         } else if (id == IDOK && lparam == 0 && GetFocus() == calc) {
             // Enter with the button focused; Enter anywhere else does nothing.
@@ -540,7 +540,8 @@ LRESULT coax_frm::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC: {
         auto* hdc = reinterpret_cast<HDC>(wparam);
         const auto hwnd = reinterpret_cast<HWND>(lparam);
-        if (hwnd == control("coax_length_lbl") || hwnd == control("vf_length_lbl")) {
+        if (hwnd == control(form::control_id::coax_length_lbl) ||
+            hwnd == control(form::control_id::vf_length_lbl)) {
             const form::colour& white = form::result_background;
             SetBkColor(hdc, RGB(white.red, white.green, white.blue));
             SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
@@ -557,11 +558,11 @@ LRESULT coax_frm::handle(UINT message, WPARAM wparam, LPARAM lparam) {
                 focus_ = focus;
             }
         } else if (HIWORD(wparam) == 0) {
-            SetFocus(focus_ != nullptr ? focus_ : control(form::first_focus().name));
+            SetFocus(focus_ != nullptr ? focus_ : control(form::first_focus()));
         }
         return 0;
     case WM_SETFOCUS:
-        SetFocus(focus_ != nullptr ? focus_ : control(form::first_focus().name));
+        SetFocus(focus_ != nullptr ? focus_ : control(form::first_focus()));
         return 0;
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lparam);

@@ -68,7 +68,7 @@ private:
     // The window's icons at the sizes Windows wants at `dpi`.
     void set_icons(UINT dpi);
     void read_locale();
-    HWND control(std::string_view name) const;
+    HWND control(form::control_id id) const;
     HWND control(const form::control& description) const;
 
     HINSTANCE instance_;

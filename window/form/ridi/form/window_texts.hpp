@@ -44,7 +44,7 @@ protected:
     virtual void report_failure(std::u16string_view message) noexcept = 0;
 
 private:
-    std::u16string_view read(std::string_view name);
+    std::u16string_view read(control_id id);
 
     std::u16string read_; // the text of the last read, which the returned view points into
 };

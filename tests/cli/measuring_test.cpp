@@ -25,7 +25,7 @@ std::string value_after(const std::string& output, const std::string& caption) {
     return output.substr(value, output.find('\n', value) - value);
 }
 
-TEST(Bench, TheWholeWorkflow) {
+TEST(Measuring, TheWholeWorkflow) {
     // A piece 1 m long resonates at 49.62 MHz as a quarter wave.
     const outcome measured = run({"--measure", "1", "49.62"});
     ASSERT_EQ(measured.status, 0) << measured.err;
@@ -65,7 +65,7 @@ void expect_runs(const std::vector<run_case>& cases) {
     }
 }
 
-TEST(Bench, SingleResultsAndWarnings) {
+TEST(Measuring, SingleResultsAndWarnings) {
     expect_runs({
         {{"--measure", "50", "99.3", "3", "--unit", "cm"},
          0,
@@ -91,7 +91,7 @@ TEST(Bench, SingleResultsAndWarnings) {
     });
 }
 
-TEST(Bench, FaultsSayWhatToFixAndPrintNothing) {
+TEST(Measuring, FaultsSayWhatToFixAndPrintNothing) {
     expect_runs({
         {{"--measure", "1"},
          2,
@@ -158,10 +158,22 @@ TEST(Bench, FaultsSayWhatToFixAndPrintNothing) {
          "",
          "ridi-calc: The stub is already 0.018 m too short:",
          "already too short: an error, no negative cut"},
+        {{"--measure", "half", "49.62"},
+         1,
+         "",
+         "ridi-calc: The length \"half\" is not a number: enter the length as measured, in "
+         "metres or in the unit given with --unit.\n",
+         "the core asks for the length; ridi-calc says which unit it is read in"},
+        {{"--measure", "0.001", "75", "--unit", "cm"},
+         1,
+         "",
+         "ridi-calc: The velocity factor comes out below 0.0005, far too small for any cable: "
+         "check the unit of the length (read in cm, see --unit) and the frequency.\n",
+         "the core names the unit; ridi-calc names the option that chose it"},
     });
 }
 
-TEST(BenchBatch, LinesNameTheirForm) {
+TEST(MeasuringBatch, LinesNameTheirForm) {
     const outcome result = run({"--batch"}, "measure\t1\t49.62\n"
                                             "100\t1\tRG-58\n" // a line as before, between them
                                             "measure\t1.5\t99.3\t3\r\n"
@@ -198,7 +210,7 @@ TEST(BenchBatch, LinesNameTheirForm) {
                           "--unit) and the number of quarter waves\n");
 }
 
-TEST(BenchBatch, WithTheOptions) {
+TEST(MeasuringBatch, WithTheOptions) {
     // --unit gives the unit of their lengths; --vf applies only to the other lines.
     const outcome result = run({"--batch", "--vf", "0.78", "--unit", "cm"},
                                "145\t1\nmeasure\t34.5\t145\ntrim\t36\t138.2\t145\n");
@@ -213,7 +225,7 @@ TEST(BenchBatch, WithTheOptions) {
                              "For the target it would be 0.378 m: cut a new piece.\n");
 }
 
-TEST(BenchBatch, LowFactorWarningsAreCounted) {
+TEST(MeasuringBatch, LowFactorWarningsAreCounted) {
     const struct {
         int lines;         // each with a factor below 0.5
         const char* count; // the last warning, after the 20 that name their line; empty: none
@@ -245,7 +257,7 @@ TEST(BenchBatch, LowFactorWarningsAreCounted) {
     }
 }
 
-TEST(Bench, HelpShowsTheWorkflow) {
+TEST(Measuring, HelpShowsTheWorkflow) {
     const outcome help = run({"--help"});
     for (const char* text :
          {"  ridi-calc --measure LENGTH FREQUENCY [QUARTER_WAVES]\n",

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bench.hpp"
+#include "measuring.hpp"
 
+#include "batch.hpp"
 #include "ridi_calc.hpp"
 
 #include "ridi/measurement.hpp"
@@ -48,6 +49,27 @@ std::string synopsis(const bench_form& form, bool as_line) {
     return text;
 }
 
+// `words` of the core with ridi-calc's `hint` at `at`, a place the core marks, or none.
+std::string with_hint(std::string_view words, std::size_t at, std::string_view hint) {
+    std::string text(words);
+    if (at != no_unit_hint) {
+        text.insert(at, hint);
+    }
+    return text;
+}
+
+// Where the core names the unit a length was read in, the option that chose it.
+constexpr std::string_view see_unit_option = ", see --unit";
+
+// A bench error as ridi-calc reports it: where the core asks for a length, the unit it is read
+// in (metres unless --unit says otherwise); where it names that unit, the option that chose it.
+std::string message_of(const calc_error& error) {
+    return with_hint(error.what(), error.unit_hint_at(),
+                     error.field() == error_field::length
+                         ? ", in metres or in the unit given with --unit"
+                         : see_unit_option);
+}
+
 // What either form gives: one value (the factor) or two (cut to, cut off), and a warning.
 struct bench_result {
     std::array<std::string, 2> values;
@@ -61,7 +83,8 @@ bench_result compute(const bench_form& form, std::span<const std::u16string> fie
         measured_factor measured = measure_velocity_factor(
             fields[0], fields[1], fields.size() > 2 ? std::u16string_view(fields[2]) : u"1", unit);
         result.values[0] = std::move(measured.factor);
-        result.warning = std::move(measured.warning);
+        result.warning =
+            with_hint(measured.warning, measured.warning_unit_hint_at, see_unit_option);
     } else {
         trimmed_stub trimmed = trim_stub(fields[0], fields[1], fields[2], unit);
         result.values = {std::move(trimmed.cut_to), std::move(trimmed.cut_off)};
@@ -71,12 +94,12 @@ bench_result compute(const bench_form& form, std::span<const std::u16string> fie
 
 } // namespace
 
-bool is_bench_mode(std::string_view arg) noexcept {
+bool is_measuring_mode(std::string_view arg) noexcept {
     return arg == measure_form.mode || arg == trim_form.mode;
 }
 
-std::string bench_usage_problem(std::string_view mode, std::span<const std::string_view> args,
-                                bool with_velocity_factor) {
+std::string measuring_usage_problem(std::string_view mode, std::span<const std::string_view> args,
+                                    bool with_velocity_factor) {
     const bench_form& form = form_of(mode);
     if (with_velocity_factor) {
         return std::string(mode) + (&form == &measure_form
@@ -94,8 +117,8 @@ std::string bench_usage_problem(std::string_view mode, std::span<const std::stri
     return {};
 }
 
-int run_bench(std::string_view mode, std::span<const std::string_view> args, length_unit unit,
-              std::ostream& out, std::ostream& err) {
+int run_measuring(std::string_view mode, std::span<const std::string_view> args, length_unit unit,
+                  std::ostream& out, std::ostream& err) {
     const bench_form& form = form_of(mode);
     std::vector<std::u16string> fields;
     for (const std::string_view arg : args) {
@@ -105,7 +128,7 @@ int run_bench(std::string_view mode, std::span<const std::string_view> args, len
     try {
         result = compute(form, fields, unit);
     } catch (const calc_error& error) {
-        err << "ridi-calc: " << error.what() << "\n";
+        err << "ridi-calc: " << message_of(error) << "\n";
         return exit_calc_error;
     }
     if (&form == &measure_form) {
@@ -122,12 +145,12 @@ int run_bench(std::string_view mode, std::span<const std::string_view> args, len
     return exit_ok;
 }
 
-bool bench_lines::takes(const batch_line& line) noexcept {
+bool measuring_lines::takes(const batch_line& line) noexcept {
     const std::string_view first = line.fields[0];
     return first == measure_form.line || first == trim_form.line;
 }
 
-bool bench_lines::answer(const batch_line& line, std::size_t line_number, std::string& output) {
+bool measuring_lines::answer(const batch_line& line, std::size_t line_number, std::string& output) {
     const bench_form& form = form_of(line.fields[0]);
     const std::size_t arguments = line.field_count - 1;
     if (arguments < form.required || arguments > form.arguments.size()) {
@@ -145,7 +168,7 @@ bool bench_lines::answer(const batch_line& line, std::size_t line_number, std::s
         result = compute(form, fields, unit_);
     } catch (const calc_error& error) {
         output += "error\t";
-        output += error.what();
+        output += message_of(error);
         output += '\n';
         return false;
     }
@@ -162,7 +185,7 @@ bool bench_lines::answer(const batch_line& line, std::size_t line_number, std::s
     return true;
 }
 
-void bench_lines::finish() {
+void measuring_lines::finish() {
     if (warnings_ > max_cable_warnings) {
         const std::size_t more = warnings_ - max_cable_warnings;
         err_ << "ridi-calc: warning: " << more << " more line" << (more == 1 ? " gives" : "s give")

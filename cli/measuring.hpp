@@ -17,25 +17,25 @@
 namespace ridi::cli {
 
 // "--measure" or "--trim".
-bool is_bench_mode(std::string_view arg) noexcept;
+bool is_measuring_mode(std::string_view arg) noexcept;
 
 // What is wrong with the arguments of a bench mode (the positional arguments, and whether --vf
 // was given), for a usage error; empty when they fit.
-std::string bench_usage_problem(std::string_view mode, std::span<const std::string_view> args,
-                                bool with_velocity_factor);
+std::string measuring_usage_problem(std::string_view mode, std::span<const std::string_view> args,
+                                    bool with_velocity_factor);
 
 // Runs --measure LENGTH FREQUENCY [QUARTER_WAVES] or --trim LENGTH MEASURED TARGET with
-// arguments that bench_usage_problem accepted, LENGTH in `unit`. Prints the result, or the
+// arguments that measuring_usage_problem accepted, LENGTH in `unit`. Prints the result, or the
 // error on `err` (exit_calc_error).
-int run_bench(std::string_view mode, std::span<const std::string_view> args, length_unit unit,
-              std::ostream& out, std::ostream& err);
+int run_measuring(std::string_view mode, std::span<const std::string_view> args, length_unit unit,
+                  std::ostream& out, std::ostream& err);
 
 // The bench lines of batch mode: "measure<TAB>LENGTH<TAB>FREQUENCY[<TAB>QUARTER_WAVES]", answered
 // by "FACTOR", and "trim<TAB>LENGTH<TAB>MEASURED<TAB>TARGET", answered by "CUT_TO<TAB>CUT_OFF";
 // "error<TAB>MESSAGE" for a fault. A line whose first field is a number is no bench line.
-class bench_lines {
+class measuring_lines {
 public:
-    bench_lines(length_unit unit, std::ostream& err) : unit_(unit), err_(err) {}
+    measuring_lines(length_unit unit, std::ostream& err) : unit_(unit), err_(err) {}
 
     // Whether the first field of `line` names a bench form.
     static bool takes(const batch_line& line) noexcept;

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the readers of typed numbers and lengths share: blanks, digits, and the message about a
+// text they cannot take. Internal to the core.
+#pragma once
+
+#include "ridi/error.hpp"
+
+#include <string>
+#include <string_view>
+
+namespace ridi {
+
+// The blanks allowed around a number and between the parts of a length: space and tab. The
+// texts come as UTF-16 or as UTF-8, read alike: the blanks and digits are ASCII, and a UTF-8
+// byte outside ASCII is none of them, as a UTF-16 unit outside it is not.
+inline constexpr std::u16string_view blanks = u" \t";
+
+template <typename Char> constexpr bool is_blank(Char c) noexcept {
+    return blanks.find(static_cast<char16_t>(c)) != std::u16string_view::npos;
+}
+
+// An ASCII digit only: no other script's digits.
+template <typename Char> constexpr bool is_digit(Char c) noexcept {
+    return c >= Char('0') && c <= Char('9');
+}
+
+// `text` without the blanks at either end.
+template <typename Char>
+constexpr std::basic_string_view<Char> trim_blanks(std::basic_string_view<Char> text) noexcept {
+    while (!text.empty() && is_blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && is_blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// The message about a typed text: the field's noun, the text in quotes (left out when empty: an
+// empty text is named by its noun alone), what is wrong with it and, after `joint`, what to
+// enter, closed by a full stop: The frequency "abc" is not a number: enter the centre frequency
+// in MHz, for example 435.850.
+std::string text_message(error_field field, std::u16string_view text, std::string_view fault,
+                         std::string_view advice, std::string_view joint = ": ");
+
+} // namespace ridi
