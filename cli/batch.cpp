@@ -85,8 +85,7 @@ private:
         }
         double factor = options_.velocity_factor.value_or(0.0);
         if (with_cable) {
-            utf8_to_utf16(line.fields[2], cable_);
-            factor = Get_Vk(cable_);
+            factor = Get_Vk(line.fields[2]);
         }
         try {
             quarter_wave_lengths(line.fields[0], line.fields[1], factor, options_.unit, shown_);
@@ -101,6 +100,7 @@ private:
         output += shown_.corrected;
         output += '\n';
         if (with_cable && factor == 0.0) {
+            utf8_to_utf16(line.fields[2], cable_);
             note_unknown_cable();
         }
         return true;

@@ -61,13 +61,6 @@ void calc_cmd_Click(form_texts& form, number_options options) {
 
 namespace {
 
-// A caption's text (digits, ".", "-": ASCII) as a std::string, in the string's own storage.
-void assign_caption(std::string& target, std::u16string_view caption) {
-    target.resize(caption.size());
-    std::transform(caption.begin(), caption.end(), target.begin(),
-                   [](char16_t unit) { return static_cast<char>(unit); });
-}
-
 template <typename Text>
 void lengths_of(Text freq, Text qtr_num, double velocity_factor, length_unit unit,
                 shown_lengths& shown) {
@@ -80,13 +73,8 @@ void lengths_of(Text freq, Text qtr_num, double velocity_factor, length_unit uni
         shown.length = std::move(length_text);
         return;
     }
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init): written before use
-    caption_text length_caption, corrected_caption;
-    const shown_number shown_length = show_number(length, length_caption);
-    const std::u16string_view corrected =
-        show_number(corrected_length(velocity_factor, shown_length.value), corrected_caption).text;
-    assign_caption(shown.length, shown_length.text);
-    assign_caption(shown.corrected, corrected);
+    const double shown_length = show_number(length, shown.length);
+    show_number(corrected_length(velocity_factor, shown_length), shown.corrected);
 }
 
 } // namespace

@@ -77,15 +77,30 @@ std::span<const cable> cable_catalogue() noexcept {
     return catalogue;
 }
 
-float Get_Vk(std::u16string_view cable_text) noexcept {
+namespace {
+
+template <typename Char> float velocity_factor_of(std::basic_string_view<Char> cable_text) {
     for (const cable& entry : catalogue) {
         // The last code unit first: it tells most names of equal length apart at once.
-        if (entry.name.size() == cable_text.size() && entry.name.back() == cable_text.back() &&
-            std::equal(entry.name.begin(), entry.name.end(), cable_text.begin())) {
+        if (entry.name.size() == cable_text.size() &&
+            entry.name.back() == static_cast<char16_t>(cable_text.back()) &&
+            std::equal(
+                entry.name.begin(), entry.name.end(), cable_text.begin(),
+                [](char16_t name, Char text) { return name == static_cast<char16_t>(text); })) {
             return entry.velocity_factor;
         }
     }
     return 0.0f;
+}
+
+} // namespace
+
+float Get_Vk(std::u16string_view cable_text) noexcept {
+    return velocity_factor_of(cable_text);
+}
+
+float Get_Vk(std::string_view cable_text) noexcept {
+    return velocity_factor_of(cable_text);
 }
 
 std::optional<std::u16string_view> cable_suggestion(std::u16string_view cable_text) {

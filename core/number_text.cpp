@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace ridi {
@@ -234,6 +236,19 @@ namespace {
 template <typename Char>
 double read_text(std::basic_string_view<Char> text, error_field field, number_options options) {
     const std::basic_string_view<Char> trimmed = trim_blanks(text);
+    if constexpr (std::is_same_v<Char, char>) {
+        // A text that starts with a digit and that fast_float reads whole is one the grammar
+        // below admits as it stands ("+", "inf", "nan" and "," never get this far): read it in
+        // place. Zero and the limits of the range take the long way, which tells them apart.
+        if (!trimmed.empty() && is_digit(trimmed.front())) {
+            double value = 0.0;
+            const char* const last = trimmed.data() + trimmed.size();
+            const auto read = fast_float::from_chars(trimmed.data(), last, value);
+            if (read.ec == std::errc{} && read.ptr == last && value != 0.0 && !std::isinf(value)) {
+                return value;
+            }
+        }
+    }
     std::array<char, 64> small_storage; // NOLINT(cppcoreguidelines-pro-type-member-init)
     std::vector<char> large_storage;
     ascii_buffer ascii{small_storage.data()};
@@ -439,16 +454,32 @@ std::string format_fixed_from_shortest(double value, int decimals) {
     return {text.data(), format_shortest_into(value, std::clamp(decimals, 0, max_decimals), text)};
 }
 
-shown_number show_number(double value, caption_text& text) {
+namespace {
+
+// The text of text_from_number, written at `out`, and the number it shows.
+template <typename Char> std::pair<std::size_t, double> show_into(double value, Char* out) {
     std::uint64_t rounded = 0;
     if (round_scaled(value, 3, rounded)) {
-        const std::u16string_view shown(
-            text.data(), static_cast<std::size_t>(write_fixed(rounded, 3, value < 0, text.data()) -
-                                                  text.data()));
-        return {shown, caption_value(rounded, value < 0)};
+        const auto length = static_cast<std::size_t>(write_fixed(rounded, 3, value < 0, out) - out);
+        return {length, caption_value(rounded, value < 0)};
     }
-    const std::u16string_view shown(text.data(), format_into(value, 3, text.data()));
-    return {shown, read_number(shown, error_field::coax_length)};
+    const std::size_t length = format_into(value, 3, out);
+    return {length,
+            read_number(std::basic_string_view<Char>(out, length), error_field::coax_length)};
+}
+
+} // namespace
+
+shown_number show_number(double value, caption_text& text) {
+    const auto [length, shown] = show_into(value, text.data());
+    return {std::u16string_view(text.data(), length), shown};
+}
+
+double show_number(double value, std::string& text) {
+    std::array<char, max_fixed_text> room; // NOLINT(cppcoreguidelines-pro-type-member-init)
+    const auto [length, shown] = show_into(value, room.data());
+    text.assign(room.data(), length);
+    return shown;
 }
 
 std::u16string text_from_number(double value) {

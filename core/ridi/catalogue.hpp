@@ -23,6 +23,10 @@ std::span<const cable> cable_catalogue() noexcept;
 // unit (case-sensitive, no trimming), or 0 for any other text.
 float Get_Vk(std::u16string_view cable_text) noexcept;
 
+// The same for a UTF-8 text: the names are ASCII, so a text equals one byte for byte exactly
+// when its UTF-16 form equals it code unit for code unit.
+float Get_Vk(std::string_view cable_text) noexcept;
+
 // The catalogue name a text that is not one was probably meant to be: the name it equals once
 // ASCII case, blanks (space, tab and the Unicode spaces) and hyphens with their look-alikes
 // (U+2010 to U+2015, U+2212, U+00AD) are set aside, as in "rg58", "RG-58 " or "RG\u201158".

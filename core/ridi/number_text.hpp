@@ -70,4 +70,7 @@ struct shown_number {
 // text_from_number into `text`, without allocating, and the number it shows.
 shown_number show_number(double value, caption_text& text);
 
+// The same as ASCII in `text` (kept for its storage), for a UTF-8 caller; returns the number.
+double show_number(double value, std::string& text);
+
 } // namespace ridi
