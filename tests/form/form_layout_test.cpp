@@ -144,4 +144,29 @@ TEST(FormLayout, TextEachKindMustShowWhole) {
     }
 }
 
+// A result too wide for its field: what shows of it, at 10 pixels a character with a mark as
+// wide as a digit.
+TEST(FormLayout, ResultTooWideShowsItIsCut) {
+    struct row {
+        std::u16string_view value;
+        int room;
+        std::u16string_view shown;
+        const char* why;
+    };
+    const row rows[] = {
+        {u"0.172", 50, u"0.172", "fits exactly: whole, no mark"},
+        {u"75000000000000000.000", 120, u"75000000000\u2026", "the start that fits with the mark"},
+        {u"75000000000000000.000", 209, u"75000000000000000.0\u2026",
+         "one pixel short of the whole value: still cut"},
+        {u"75000000000000000.000", 5, u"\u2026", "no digit fits: the mark alone"},
+    };
+    const form::text_width width = [](std::u16string_view text) {
+        return 10 * static_cast<int>(text.size());
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.why);
+        EXPECT_EQ(form::shown_result(r.value, r.room, width), r.shown);
+    }
+}
+
 } // namespace

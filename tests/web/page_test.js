@@ -8,6 +8,7 @@
 
 const {chromium} = require('playwright-core');
 const {spawnSync} = require('child_process');
+const crypto = require('crypto');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -273,6 +274,23 @@ async function copy_group(page) {
     }
     equal(live, ['announcer'], 'screen reader: the results are no live regions, only the announcer');
     await session.detach();
+    // A result too wide for its box: the whole value stays its text, which a click selects,
+    // while what shows of it ends in an ellipsis (drawn only by a block box that hides what
+    // overflows a line that does not wrap).
+    await calculate(page, js('0.001'), js('1e12'), js('RG-58'));
+    await page.click('#coax_length_lbl');
+    const wide = await page.evaluate(() => {
+        const result = document.getElementById('coax_length_lbl');
+        const style = getComputedStyle(result);
+        return {value: result.value, selected: String(getSelection()),
+                cut: result.scrollWidth > result.clientWidth,
+                ellipsis: [style.display, style.overflowX, style.whiteSpace, style.textOverflow]};
+    });
+    const whole = native('0.001', '1e12', 'RG-58').length;
+    equal(wide, {value: whole, selected: whole, cut: true,
+                 ellipsis: ['block', 'hidden', 'nowrap', 'ellipsis']},
+          'copy: a result too wide for its box is kept whole and shown cut with an ellipsis');
+    await page.screenshot({path: path.join(shot_dir, 'wide-result.png')});
 }
 
 async function binding_group(page) {
@@ -426,19 +444,37 @@ async function offline_group(browser, dir) {
     fs.cpSync(dir, copy, {recursive: true});
     const server = await serve(copy);
     const url = `http://localhost:${server.address().port}/`;
+    const fetched = new Map(); // a file of the site: times the server sent it
+    server.on('request', (request) => {
+        const name = new URL(request.url, url).pathname.replace(/\/$/, '/index.html');
+        fetched.set(name, (fetched.get(name) || 0) + 1);
+    });
     const context = await browser.newContext();
     const page = await open(context, url);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    // The service worker takes the browser's copy of what the page has just fetched.
+    equal([...fetched].filter(([, times]) => times > 1), [],
+          'offline: the first visit fetches no file twice');
+    // A name with a digest in it must be that of its contents, or a changed file would be
+    // taken for the kept one.
+    for (const name of fs.readdirSync(copy)) {
+        const digest = /\.([0-9a-f]{16})\.[a-z]+$/.exec(name)?.[1];
+        const actual = crypto.createHash('sha256').update(fs.readFileSync(path.join(copy, name)))
+                           .digest('hex').slice(0, 16);
+        check(digest === undefined || digest === actual,
+              `offline: ${name} is named after its contents (${actual})`);
+    }
     const caches_before = await page.evaluate(() => caches.keys());
     equal(caches_before.length, 1, 'offline: one cache after the first visit');
     const kept = await page.evaluate(async () => {
         const cache = await caches.open((await caches.keys())[0]);
         return (await cache.keys()).map((request) => new URL(request.url).pathname).sort();
     });
-    // The worker's own script the browser keeps with its registration.
-    equal(kept, ['/', ...fs.readdirSync(copy).filter((name) => name !== 'sw.js')
-                              .map((name) => `/${name}`)].sort(),
+    // The worker's own script the browser keeps with its registration; the page is kept
+    // under the site's address.
+    const files = fs.readdirSync(copy).filter((name) => !['sw.js', 'index.html'].includes(name));
+    equal(kept, ['/', ...files.map((name) => `/${name}`)].sort(),
           'offline: the cache holds every file of the site');
     // Chromium's own test of an installable web app: manifest, icons, service worker (a test
     // profile is never one to install into, which it reports too).
@@ -493,11 +529,14 @@ async function offline_group(browser, dir) {
         await new Promise((resolve) => setTimeout(resolve, 250));
     }
     equal(caches_after, [cache_next], 'offline: a new version replaces the old cache whole');
+    // The browser's cache still holds the old page, which the new version must not take.
     await page.reload();
-    const served = await page.evaluate(
-        () => fetch('index.html').then((response) => response.text()));
+    const served = await page.evaluate(async () => {
+        const cache = await caches.open((await caches.keys())[0]);
+        return (await cache.match('./')).text();
+    });
     check(served.endsWith('<!-- a new version -->\n'),
-          'offline: the new version\'s files are served');
+          'offline: the new version\'s page is kept, not the old one');
     await context.close();
     server.closeAllConnections();
     server.close();

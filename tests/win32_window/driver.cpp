@@ -607,7 +607,8 @@ void z_order(const program& p) {
     }
 }
 
-// A result wider than its field shows from its start; the whole value is in the field.
+// A result wider than its field shows from its start and ends in an ellipsis; the whole value
+// is in the field.
 void wide_result(const program& p, const std::wstring& shots, const std::wstring& tag) {
     p.reset_inputs();
     p.set_text(freq_txt, u"0.0000001");
@@ -619,6 +620,22 @@ void wide_result(const program& p, const std::wstring& shots, const std::wstring
         const LRESULT first = SendMessageW(p.item(result), EM_GETFIRSTVISIBLELINE, 0, 0);
         check(first == 0, "the wide value in " + name_of(result) + " shows from its start",
               "first character shown: " + std::to_string(first));
+        // The last thing drawn is an ellipsis, dots on the baseline, where a digit cut off at
+        // the edge would reach up to the top of the digits: the ink of its last columns sits
+        // in the lowest quarter of the text's.
+        p.settle();
+        const image field = client_on_screen(p.item(result));
+        const RECT ink = ink_box(field);
+        int highest = ink.bottom;
+        for (int x = std::max<int>(ink.left, ink.right - 2); x < ink.right; ++x) {
+            for (int y = ink.top; y < ink.bottom; ++y) {
+                highest = dark(field.at(x, y)) ? std::min(highest, y) : highest;
+            }
+        }
+        check(ink.right > ink.left && highest >= ink.bottom - (ink.bottom - ink.top) / 4,
+              "the wide value in " + name_of(result) + " ends in an ellipsis",
+              "ink from row " + std::to_string(ink.top) + " to " + std::to_string(ink.bottom) +
+                  ", its last columns from row " + std::to_string(highest));
     }
     // The screenshot shows a six-character cable name in the cable field as well.
     SendMessageW(p.item(cable_combo), CB_SETCURSEL,

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +84,7 @@ private slots:
     void menu_offers_copy_and_select_all();
     void screen_reader_finds_the_selection_data();
     void screen_reader_finds_the_selection();
+    void too_wide_value_shows_it_is_cut();
 };
 
 void result_field_test::double_click_selects_whole_value_data() {
@@ -145,6 +147,28 @@ void result_field_test::screen_reader_finds_the_selection() {
     text->selection(0, &got_start, &got_end);
     QCOMPARE(got_start, start);
     QCOMPARE(got_end, end);
+}
+
+// A value too wide for the field is drawn as Qt's own eliding draws it in a plain label, its
+// start and an ellipsis, while a double-click, Ctrl+C and a screen reader still get it whole.
+void result_field_test::too_wide_value_shows_it_is_cut() {
+    const QString value = QStringLiteral("75000000000000000.000");
+    shown_field shown(value);
+    shown.field.resize(shown.field.fontMetrics().horizontalAdvance(value) / 2, 30);
+    QLabel plain;
+    plain.setText(shown.field.fontMetrics().elidedText(value, Qt::ElideRight,
+                                                       shown.field.contentsRect().width()));
+    plain.setAlignment(shown.field.alignment());
+    plain.resize(shown.field.size());
+    QVERIFY(plain.text().endsWith(QChar(0x2026)));
+    QCOMPARE(shown.field.grab().toImage(), plain.grab().toImage());
+
+    QTest::mouseDClick(&shown.field, Qt::LeftButton, {}, QPoint(5, shown.field.height() / 2));
+    QCOMPARE(shown.field.selectedText(), value);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&shown.field, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), value);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&shown.field)->text(QAccessible::Value), value);
 }
 
 QTEST_MAIN(result_field_test)

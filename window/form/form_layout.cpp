@@ -89,4 +89,21 @@ text_box fit_box(const control& control, std::u16string_view current_text,
     return {control.box, need, std::move(room)};
 }
 
+std::u16string shown_result(std::u16string_view value, int room, const text_width& width) {
+    if (width(value) <= room) {
+        return std::u16string(value);
+    }
+    // The longest start that fits with the mark: widths grow with the length of the start.
+    const auto with_mark = [value](std::size_t length) {
+        return std::u16string(value.substr(0, length)) + std::u16string(cut_mark);
+    };
+    std::size_t fits = 0;
+    std::size_t too_long = value.size();
+    while (too_long - fits > 1) {
+        const std::size_t middle = fits + (too_long - fits) / 2;
+        (width(with_mark(middle)) <= room ? fits : too_long) = middle;
+    }
+    return with_mark(fits);
+}
+
 } // namespace ridi::form

@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "result_field.hpp"
 
+#include "ridi/form/form_layout.hpp"
+
 #include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace ridi {
 namespace {
@@ -117,6 +121,39 @@ void result_field::contextMenuEvent(QContextMenuEvent* event) {
     all->setEnabled(!text().isEmpty());
     menu->popup(event->globalPos());
     event->accept();
+}
+
+void result_field::paintEvent(QPaintEvent* event) {
+    const QRect room = contentsRect();
+    const QFontMetrics metrics = fontMetrics();
+    const QString value = text();
+    if (metrics.horizontalAdvance(value) <= room.width()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QString shown = QString::fromStdU16String(form::shown_result(
+        value.toStdU16String(), room.width(), [&metrics](std::u16string_view part) {
+            return metrics.horizontalAdvance(QString::fromStdU16String(std::u16string(part)));
+        }));
+    QPainter painter(this);
+    drawFrame(&painter);
+    const Qt::Alignment alignment = QStyle::visualAlignment(layoutDirection(), this->alignment());
+    style()->drawItemText(&painter, room, static_cast<int>(alignment), palette(), isEnabled(),
+                          shown, foregroundRole());
+    if (!hasSelectedText()) {
+        return;
+    }
+    // The selection over what shows of it: its digits, and the mark for any beyond them.
+    const auto digits = static_cast<int>(shown.size() - form::cut_mark.size());
+    const int start = selectionStart();
+    const int end = start + static_cast<int>(selectedText().size());
+    const int left = metrics.horizontalAdvance(shown.left(std::min(start, digits)));
+    const int right = metrics.horizontalAdvance(end > digits ? shown : shown.left(end));
+    const QRect band(room.left() + left, room.top(), right - left, room.height());
+    painter.fillRect(band, palette().brush(QPalette::Highlight));
+    painter.setClipRect(band);
+    style()->drawItemText(&painter, room, static_cast<int>(alignment), palette(), isEnabled(),
+                          shown, QPalette::HighlightedText);
 }
 
 } // namespace ridi

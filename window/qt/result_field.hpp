@@ -10,7 +10,8 @@ namespace ridi {
 // A double-click selects the whole value: a word would end at the decimal point or the minus
 // sign, and a pasted "172" of "0.172" would be a thousand times wrong. The right-click menu
 // offers Copy (the selection, or the whole value when nothing is selected) and Select All;
-// Ctrl+C copies the selection.
+// Ctrl+C copies the selection. A value too wide for the field shows its start and an ellipsis
+// (form::shown_result); its text stays the whole value.
 class result_field final : public QLabel {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ public:
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace ridi

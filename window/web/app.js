@@ -92,7 +92,9 @@
         }
     }
 
-    const core = ridi_module().then((loaded) => {
+    // The WebAssembly's name in the site, which carries its contents' digest, is the preload's.
+    const core_address = byId('core').href;
+    const core = ridi_module({locateFile: () => core_address}).then((loaded) => {
         window_.setAttribute('data-ready', '');
         return loaded;
     }, (error) => {
@@ -163,9 +165,13 @@
 
     freq_txt.focus();
 
+    // Once the page has everything, so that the service worker finds the files in the
+    // browser's cache rather than fetching them again.
     if ('serviceWorker' in navigator) {
-        navigator.serviceWorker.register('sw.js').catch(() => {
-            // Without it the page still works, only not offline.
+        window.addEventListener('load', () => {
+            navigator.serviceWorker.register('sw.js').catch(() => {
+                // Without it the page still works, only not offline.
+            });
         });
     }
 })();

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the web page, index.html, and the web app manifest from the window's description, at
 // build time:
-//   ridi_page SITE_DIR STYLE_SHEET SCRIPT...
+//   ridi_page SITE_DIR NAMES STYLE_SHEET SCRIPT...
 // Every text, box, the tab order, the access key and the cable list come from ridi_form. The
 // style sheet and the scripts (the core's loader, then the page's own) go inside the page, so
-// that it comes in one request beside the core's WebAssembly.
+// that it comes in one request beside the core's WebAssembly. NAMES gives the name in the site
+// of each file the page and the manifest point to, "ridi_core.wasm ridi_core.0123abcd.wasm" a
+// line (hashed_files.cmake writes it).
 #include "ridi/form/form.hpp"
 #include "ridi/form/form_layout.hpp"
 #include "ridi/utf.hpp"
@@ -14,7 +16,9 @@
 #include <exception>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -173,10 +177,39 @@ std::string colour(const form::colour& c) {
            std::to_string(c.blue) + ")";
 }
 
-// The files that go inside the page.
+// The name in the site of each file the page points to, by its plain name.
+class site_names {
+public:
+    bool read(const std::string& path) {
+        std::ifstream file(path);
+        std::string plain;
+        std::string named;
+        while (file >> plain >> named) {
+            names_[plain] = named;
+        }
+        if (!file.eof() || names_.empty()) {
+            std::cerr << "ridi_page: cannot read the names in " << path << "\n";
+            return false;
+        }
+        return true;
+    }
+    const std::string& operator[](const std::string& plain) const {
+        const auto found = names_.find(plain);
+        if (found == names_.end()) {
+            throw std::runtime_error("no name in the site for " + plain);
+        }
+        return found->second;
+    }
+
+private:
+    std::map<std::string, std::string, std::less<>> names_;
+};
+
+// The files that go inside the page, and the names of those it points to.
 struct page_parts {
     std::string style;
     std::vector<std::string> scripts;
+    site_names names;
 };
 
 void write_page(std::ostream& out, const page_parts& parts) {
@@ -194,11 +227,14 @@ void write_page(std::ostream& out, const page_parts& parts) {
         << "<meta name=\"theme-color\"" << attribute("content", frame_colour) << ">\n"
         << "<title>" << title << "</title>\n"
         << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-        << "<link rel=\"icon\" href=\"icon.svg\" type=\"image/svg+xml\">\n"
-        << "<link rel=\"apple-touch-icon\" href=\"icon-192.png\">\n"
-        // The calculation is fetched while the page is read, not after its scripts.
-        << "<link rel=\"preload\" href=\"ridi_core.wasm\" as=\"fetch\" type=\"application/wasm\""
-        << " crossorigin=\"anonymous\">\n"
+        << "<link rel=\"icon\"" << attribute("href", parts.names["icon.svg"])
+        << " type=\"image/svg+xml\">\n"
+        << "<link rel=\"apple-touch-icon\"" << attribute("href", parts.names["icon-192.png"])
+        << ">\n"
+        // The calculation is fetched while the page is read, not after its scripts, which
+        // find its name here.
+        << "<link rel=\"preload\" id=\"core\"" << attribute("href", parts.names["ridi_core.wasm"])
+        << " as=\"fetch\" type=\"application/wasm\" crossorigin=\"anonymous\">\n"
         << "<style>\n"
         << parts.style << "</style>\n</head>\n<body>\n"
         << "<main class=\"window\"" << attribute("id", form::window_name)
@@ -226,7 +262,7 @@ void write_page(std::ostream& out, const page_parts& parts) {
     out << "</body>\n</html>\n";
 }
 
-void write_manifest(std::ostream& out) {
+void write_manifest(std::ostream& out, const site_names& names) {
     const std::string title = ridi::utf16_to_utf8(form::title);
     out << "{\n"
         << "  \"name\": \"" << title << "\",\n"
@@ -239,9 +275,12 @@ void write_manifest(std::ostream& out) {
         << "  \"background_color\": \"" << frame_colour << "\",\n"
         << "  \"theme_color\": \"" << frame_colour << "\",\n"
         << "  \"icons\": [\n"
-        << "    {\"src\": \"icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
-        << "    {\"src\": \"icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
-        << "    {\"src\": \"icon.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n"
+        << "    {\"src\": \"" << names["icon-192.png"]
+        << "\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
+        << "    {\"src\": \"" << names["icon-512.png"]
+        << "\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
+        << "    {\"src\": \"" << names["icon.svg"]
+        << "\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n"
         << "  ]\n"
         << "}\n";
 }
@@ -285,24 +324,26 @@ bool read_part(const std::string& path, std::string_view element, std::string& t
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::cerr << "usage: ridi_page SITE_DIR STYLE_SHEET SCRIPT...\n";
+    if (argc < 4) {
+        std::cerr << "usage: ridi_page SITE_DIR NAMES STYLE_SHEET SCRIPT...\n";
         return 2;
     }
     try {
         const std::string site = argv[1];
         page_parts parts;
-        if (!read_part(argv[2], "style", parts.style)) {
+        if (!parts.names.read(argv[2]) || !read_part(argv[3], "style", parts.style)) {
             return 1;
         }
-        for (int i = 3; i < argc; ++i) {
+        for (int i = 4; i < argc; ++i) {
             if (!read_part(argv[i], "script", parts.scripts.emplace_back())) {
                 return 1;
             }
         }
-        const bool written = write_file(site + "/index.html",
-                                        [&parts](std::ostream& out) { write_page(out, parts); }) &&
-                             write_file(site + "/manifest.webmanifest", write_manifest);
+        const bool written =
+            write_file(site + "/index.html",
+                       [&parts](std::ostream& out) { write_page(out, parts); }) &&
+            write_file(site + "/manifest.webmanifest",
+                       [&parts](std::ostream& out) { write_manifest(out, parts.names); });
         return written ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "ridi_page: " << error.what() << "\n";

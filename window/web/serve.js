@@ -37,9 +37,13 @@ function serve(dir, port = 0) {
                 response.writeHead(404, {'Content-Type': 'text/plain'}).end('not found\n');
                 return;
             }
+            // As a static host should be set up: a name that carries its contents' digest
+            // never changes, so the browser keeps it; the page, its manifest and its service
+            // worker are asked for again on every visit, so that a new version is seen at once.
+            const hashed = /\.[0-9a-f]{16}\.[a-z]+$/.test(file);
             response.writeHead(200, {
                 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-                'Cache-Control': 'no-cache',
+                'Cache-Control': hashed ? 'public, max-age=31536000, immutable' : 'no-cache',
             });
             response.end(body);
         });

@@ -139,6 +139,66 @@ form::pixel_size text_size(HFONT font, std::u16string_view text) {
     return {extent.cx, metrics.tmHeight};
 }
 
+// Draws a result whose value is too wide for it as its start and an ellipsis
+// (form::shown_result), in place of the edit control's own drawing of its start; false, and
+// nothing drawn, when the value fits. Its text stays the whole value.
+bool paint_cut_result(HWND result) {
+    const int length = GetWindowTextLengthW(result);
+    std::wstring value(static_cast<std::size_t>(length) + 1, L'\0');
+    value.resize(
+        static_cast<std::size_t>(std::max(GetWindowTextW(result, value.data(), length + 1), 0)));
+    RECT room{};
+    SendMessageW(result, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(result, WM_GETFONT, 0, 0));
+    const std::u16string whole(value.begin(), value.end());
+    const auto width = [font](std::u16string_view text) {
+        return text_size(font, text).width;
+    };
+    if (width(whole) <= room.right - room.left) {
+        return false;
+    }
+    const std::wstring shown = wide(form::shown_result(whole, room.right - room.left, width));
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(result, &paint);
+    // The colours and background the window gives its results.
+    auto* background = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(result), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(result)));
+    RECT client{};
+    GetClientRect(result, &client);
+    FillRect(dc, &client, background);
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &room,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    EndPaint(result, &paint);
+    return true;
+}
+
+// A result: the read-only edit control, but drawn cut with an ellipsis while it does not have
+// the focus; with the focus, the user selects in the edit control's own drawing.
+LRESULT CALLBACK result_proc(HWND result, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                             DWORD_PTR /*data*/) {
+    switch (message) {
+    case WM_PAINT:
+        if (GetFocus() != result && paint_cut_result(result)) {
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(result, nullptr, TRUE);
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(result, result_proc, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(result, message, wparam, lparam);
+}
+
 form::pixel_size window_size(HWND hwnd) {
     RECT box{};
     GetWindowRect(hwnd, &box);
@@ -279,8 +339,13 @@ void coax_frm::create_controls() {
         controls_[index] = created;
         switch (description->kind) {
         case form::kind::text_field:
-        case form::kind::result_label:
             SendMessageW(created, EM_SETLIMITTEXT, 0, 0); // no limit but the system's
+            break;
+        case form::kind::result_label:
+            SendMessageW(created, EM_SETLIMITTEXT, 0, 0);
+            if (SetWindowSubclass(created, result_proc, 0, 0) == FALSE) {
+                fail("SetWindowSubclass");
+            }
             break;
         case form::kind::drop_down:
             for (const cable& entry : form::cable_list()) {
@@ -619,7 +684,8 @@ void coax_frm::set_control_text(const form::control& description, std::u16string
         fail("SetWindowText");
     }
     if (description.kind == form::kind::result_label) {
-        // A value wider than its field shows from its start, where its digits begin.
+        // A value wider than its field shows from its start, where its digits begin (and ends
+        // in an ellipsis, result_proc).
         SendMessageW(hwnd, EM_SETSEL, 0, 0);
         SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
         // Screen readers hear the new value.

@@ -84,4 +84,14 @@ using text_measure = std::function<pixel_size(std::u16string_view text, text_fon
 text_box fit_box(const control& control, std::u16string_view current_text,
                  const text_measure& measure, std::function<pixel_size(pixel_size)> room);
 
+// The mark at the end of a result too wide for its field.
+inline constexpr std::u16string_view cut_mark = u"\u2026";
+
+// What a result field draws of `value` in `room` pixels, `width` measuring a text in the result
+// font: all of it where it fits; otherwise as much of its start as fits followed by cut_mark,
+// so that a cut number never reads as a whole one. Only the drawing is cut: the field's text,
+// which selecting, copying and screen readers get, stays the whole value.
+using text_width = std::function<int(std::u16string_view text)>;
+std::u16string shown_result(std::u16string_view value, int room, const text_width& width);
+
 } // namespace ridi::form
