@@ -507,6 +507,15 @@ async function layout_group(browser, url) {
                 check(measured.input_text.every((size) => size >= 16),
                       `${what}: input text of 16 px at least (${measured.input_text})`);
             }
+            // The browser's bar takes the title bar's colour, in either mode.
+            const bars = await page.evaluate(() => {
+                const meta = Array.from(document.querySelectorAll('meta[name="theme-color"]'))
+                    .filter((element) => matchMedia(element.media).matches);
+                const hex = meta.length === 1 ? meta[0].content.match(/\w\w/g) : [];
+                return [`rgb(${hex.map((pair) => parseInt(pair, 16)).join(', ')})`,
+                        getComputedStyle(document.querySelector('.title-bar')).backgroundColor];
+            });
+            equal(bars[0], bars[1], `${what}: the browser's bar in the title bar's colour`);
             equal(measured.hints.every((shown) => shown === touch), true,
                   `${what}: the tooltips as hints only where nothing hovers`);
             if (touch) {
