@@ -45,6 +45,14 @@ function native(freq, qtr_num, cable) {
     return first === 'error' ? {message: second} : {length: first, corrected: second};
 }
 
+// What the native ridi-calc warns of a cable that is not in the catalogue, without its own
+// prefix and its pointer to --cables, which only the tool has; empty when it warns of none.
+function native_cable_note(cable) {
+    const run = spawnSync(native_ridi_calc, ['100', '1', cable], {encoding: 'utf8'});
+    return run.stderr.replace(/^ridi-calc: warning: /, '')
+        .replace(/ \(ridi-calc --cables lists the catalogue\)/, '').replace(/\n$/, '');
+}
+
 const browser_args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                       '--disable-background-networking', '--disable-component-update',
                       '--disable-sync'];
@@ -103,9 +111,14 @@ async function texts_group(page) {
             results: ['coax_length_lbl', 'vf_length_lbl'].map(value),
             tooltips: ['freq_txt', 'qtr_num_txt', 'cable_combo', 'coax_length_lbl',
                        'vf_length_lbl'].map(tip),
-            cables: Array.from(document.querySelectorAll('#cable_combo_list option'),
-                               (option) => option.value),
+            cables: Array.from(document.querySelectorAll('#cable_combo_list [role="option"]'),
+                               (option) => option.textContent),
             focus: document.activeElement.id,
+            headings: Array.from(document.querySelectorAll('h1'), (h1) => h1.textContent),
+            description: document.querySelector('meta[name="description"]').content,
+            hints: ['freq_txt', 'qtr_num_txt', 'cable_combo', 'coax_length_lbl', 'vf_length_lbl']
+                .map((id) => document.getElementById(
+                    document.getElementById(id).getAttribute('aria-describedby')).textContent),
         };
     });
     const rows = [
@@ -123,6 +136,11 @@ async function texts_group(page) {
          ['RG-11', 'RG-55', 'RG-58', 'RG-142', 'RG-174', 'RG-188', 'RG-196', 'RG-213', 'RG-214',
           'RG-223', 'RG-316', 'H100', 'H155', 'H500']],
         ['focus: starts in the frequency field', texts.focus, 'freq_txt'],
+        ['heading: the window caption, once', texts.headings, ['RI-DI']],
+        ['meta description: the project\'s', texts.description,
+         'Quarter-wave lengths of coaxial cable'],
+        ['hints: each the tooltip of the control that names it as its description', texts.hints,
+         texts.tooltips],
     ];
     for (const [what, actual, expected] of rows) {
         equal(actual, expected, `texts: ${what}`);
@@ -131,7 +149,8 @@ async function texts_group(page) {
     for (const [role, name] of [['status', 'RI-DI Length (Metres)'],
                                 ['status', 'V/F Corrected (Metres)'], ['textbox', 'Frequency'],
                                 ['textbox', '1/4 Wave'], ['combobox', 'Cable Type'],
-                                ['button', 'Calculate']]) {
+                                ['button', 'Calculate'], ['button', 'Cable Type RG-58'],
+                                ['heading', 'RI-DI']]) {
         equal(await page.getByRole(role, {name, exact: true}).count(), 1,
               `texts: one ${role} named "${name}"`);
     }
@@ -225,6 +244,34 @@ async function keyboard_group(page) {
     await set_field(page, 'qtr_num_txt', js('4'));
     await page.keyboard.press(' ');
     equal(await results(), ['0.688', '0.454'], 'keyboard: Space on the button calculates');
+
+    // The cable list, as a screen reader follows it: the field's expanded state, the listbox
+    // and the active option. [reason, key, expanded, active option, field's text, focus].
+    const list_state = () => page.evaluate(() => {
+        const field = document.getElementById('cable_combo');
+        const active = document.getElementById(field.getAttribute('aria-activedescendant'));
+        return [field.getAttribute('aria-expanded'), active?.textContent ?? null, field.value,
+                document.activeElement.id];
+    });
+    await page.focus('#cable_combo');
+    const steps = [
+        ['Alt+Down opens it at the field\'s cable', 'Alt+ArrowDown', 'true', 'RG-58', 'RG-58'],
+        ['Down goes to the next cable', 'ArrowDown', 'true', 'RG-142', 'RG-58'],
+        ['Enter puts it in the field and closes the list', 'Enter', 'false', null, 'RG-142'],
+        ['F4 opens it again', 'F4', 'true', 'RG-142', 'RG-142'],
+        ['Escape closes it with the field unchanged', 'Escape', 'false', null, 'RG-142'],
+    ];
+    for (const [reason, key, expanded, active, value] of steps) {
+        await page.keyboard.press(key);
+        equal(await list_state(), [expanded, active, value, 'cable_combo'], `cable list: ${reason}`);
+    }
+    equal(await results(), ['0.688', '0.454'], 'cable list: picking a cable does not calculate');
+    await page.keyboard.press('Alt+ArrowDown');
+    equal(await page.getByRole('listbox', {name: 'Cable Type'}).getByRole('option').count(), 14,
+          'cable list: a listbox named "Cable Type" of fourteen options');
+    await page.keyboard.press('Tab');
+    equal([await focused(), (await list_state())[0]], ['calc_cmd', 'false'],
+          'cable list: Tab closes it and goes on in the window\'s order');
 }
 
 async function copy_group(page) {
@@ -272,7 +319,8 @@ async function copy_group(page) {
             live.push(attributes[attributes.indexOf('id') + 1]);
         }
     }
-    equal(live, ['announcer'], 'screen reader: the results are no live regions, only the announcer');
+    equal(live, ['cable_note', 'announcer'],
+          'screen reader: the results are no live regions, only the note and the announcer');
     await session.detach();
     // A result too wide for its box: the whole value stays its text, which a click selects,
     // while what shows of it ends in an ellipsis (drawn only by a block box that hides what
@@ -364,6 +412,25 @@ async function fault_group(page) {
           'fault: OK closes it and the focus goes back to the button');
 }
 
+async function note_group(page) {
+    // The note under the window after each calculation, in turn: [reason, inputs, the note as
+    // the native ridi-calc warns, or unchanged after a fault].
+    const note = () => page.evaluate(() => document.getElementById('cable_note').textContent);
+    const rows = [
+        ['a name that differs in case and hyphen: "did you mean"', ['100', '1', 'rg58'], 'rg58'],
+        ['a name like none: no suggestion', ['100', '1', 'Coax'], 'Coax'],
+        ['an empty name', ['100', '1', ''], ''],
+        ['a fault leaves the note as it was', ['0', '1', 'RG-213'], ''],
+        ['a listed cable takes it away', ['100', '1', 'RG-213'], 'RG-213'],
+    ];
+    for (const [reason, inputs, reference] of rows) {
+        const before = await note();
+        const got = await calculate(page, ...inputs.map(js));
+        const expected = got.message === null ? native_cable_note(reference) : before;
+        equal(await note(), expected, `note: ${reason}`);
+    }
+}
+
 async function bad_input_group(page) {
     // [reason, the expression that gives the text in the page, the same text for ridi-calc].
     const megabyte = '1'.repeat(1 << 20);
@@ -389,37 +456,89 @@ async function bad_input_group(page) {
     }
 }
 
+// The colour contrast of two CSS colours, "rgb(r, g, b)", as WCAG computes it.
+function contrast(first, second) {
+    const luminance = (colour) => {
+        const [r, g, b] = colour.match(/[\d.]+/g).map(Number).map((c) => {
+            const v = c / 255;
+            return v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4;
+        });
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    const [light, dark] = [luminance(first), luminance(second)].sort((a, b) => b - a);
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// Boxes, orders, the cable list and the note as a user meets them at each screen size, light
+// and dark, with a finger where it is a phone or a tablet; a screenshot of each is left.
 async function layout_group(browser, url) {
     fs.mkdirSync(shot_dir, {recursive: true});
-    for (const [name, width, height] of [['desktop', 1280, 800], ['phone', 360, 740]]) {
+    const sizes = [
+        ['small phone', 320, 568, true],
+        ['phone', 360, 740, true],
+        ['phone sideways', 740, 360, true],
+        ['tablet', 768, 1024, true],
+        ['desktop', 1280, 800, false],
+    ];
+    const controls = ['freq_txt', 'qtr_num_txt', 'cable_combo', 'cable_combo_drop', 'calc_cmd',
+                      'coax_length_lbl', 'vf_length_lbl'];
+    for (const [name, width, height, touch] of sizes) {
         for (const scheme of ['light', 'dark']) {
+            const what = `layout ${name} ${width}x${height} ${scheme}`;
             const context = await browser.newContext({
                 viewport: {width, height}, colorScheme: scheme, serviceWorkers: 'block',
-                isMobile: name === 'phone', hasTouch: name === 'phone'});
+                isMobile: touch, hasTouch: touch});
             const page = await open(context, url);
-            await page.click('#calc_cmd');
-            const file = path.join(shot_dir, `${name}-${scheme}.png`);
-            await page.screenshot({path: file});
-            const measured = await page.evaluate(() => ({
-                scroll: document.scrollingElement.scrollWidth,
-                width: innerWidth,
-                heights: ['freq_txt', 'qtr_num_txt', 'cable_combo', 'calc_cmd'].map(
-                    (id) => document.getElementById(id).getBoundingClientRect().height),
-                cut: Array.from(document.querySelectorAll('#coax_frm > *'))
-                          .filter((element) => element.scrollWidth > element.clientWidth + 1)
-                          .map((element) => element.id),
-            }));
-            check(measured.scroll <= measured.width,
-                  `layout ${name} ${scheme}: nothing scrolls sideways (${measured.scroll} px)`);
-            if (name === 'phone') {
-                check(measured.heights.every((h) => h >= 44),
-                      `layout ${name} ${scheme}: touch targets of 44 px at least (${
-                          measured.heights})`);
+            const press = (selector) => (touch ? page.tap(selector) : page.click(selector));
+            const focused = () => page.evaluate(() => document.activeElement.id);
+
+            // The whole window on the screen or reachable by scrolling, nothing cut.
+            const measured = await page.evaluate((ids) => {
+                const frame = document.querySelector('.frame').getBoundingClientRect();
+                return {
+                    scroll: document.scrollingElement.scrollWidth,
+                    scroll_height: document.scrollingElement.scrollHeight,
+                    frame: [frame.left, frame.top, frame.right, frame.bottom],
+                    boxes: ids.map((id) => {
+                        const box = document.getElementById(id).getBoundingClientRect();
+                        return [Math.round(box.width), Math.round(box.height)];
+                    }),
+                    input_text: Array.from(document.querySelectorAll('input'), (input) =>
+                        parseFloat(getComputedStyle(input).fontSize)),
+                    cut: Array.from(document.querySelectorAll('#coax_frm > *, .combo > *'))
+                        .filter((element) => element.scrollWidth > element.clientWidth + 1)
+                        .map((element) => element.id),
+                    hints: Array.from(document.querySelectorAll('.hint'),
+                                      (hint) => hint.getClientRects().length > 0),
+                };
+            }, controls);
+            check(measured.scroll <= width,
+                  `${what}: nothing scrolls sideways (${measured.scroll} px)`);
+            const [left, top, right, bottom] = measured.frame;
+            check(left >= 0 && top >= 0 && right <= width && bottom <= measured.scroll_height,
+                  `${what}: the whole window on the screen or below it (${measured.frame})`);
+            equal(measured.cut, [], `${what}: no text cut off`);
+            if (touch) {
+                check(measured.boxes.every(([w, h]) => w >= 44 && h >= 44),
+                      `${what}: every control 44x44 px at least (${JSON.stringify(
+                          controls.map((id, i) => [id, ...measured.boxes[i]]))})`);
+                check(measured.input_text.every((size) => size >= 16),
+                      `${what}: input text of 16 px at least (${measured.input_text})`);
             }
-            equal(measured.cut, [], `layout ${name} ${scheme}: no text cut off`);
-            if (name === 'phone') {
-                // In one column each caption stands directly above the field it names, at the
-                // same left edge: [caption, field].
+            // The browser's bar takes the title bar's colour, in either mode.
+            const bars = await page.evaluate(() => {
+                const meta = Array.from(document.querySelectorAll('meta[name="theme-color"]'))
+                    .filter((element) => matchMedia(element.media).matches);
+                const hex = meta.length === 1 ? meta[0].content.match(/\w\w/g) : [];
+                return [`rgb(${hex.map((pair) => parseInt(pair, 16)).join(', ')})`,
+                        getComputedStyle(document.querySelector('.title-bar')).backgroundColor];
+            });
+            equal(bars[0], bars[1], `${what}: the browser's bar in the title bar's colour`);
+            equal(measured.hints.every((shown) => shown === touch), true,
+                  `${what}: the tooltips as hints only where nothing hovers`);
+            if (touch) {
+                // In one column each caption stands directly above the control it names, at the
+                // same left edge: [caption, control].
                 const pairs = [['lbl_lbl_0', 'freq_txt'], ['lbl_lbl_2', 'qtr_num_txt'],
                                ['lbl_lbl_1', 'cable_combo'], ['lbl_lbl_3', 'coax_length_lbl'],
                                ['lbl_lbl_4', 'vf_length_lbl']];
@@ -428,10 +547,115 @@ async function layout_group(browser, url) {
                     const below = document.getElementById(field).getBoundingClientRect();
                     return [below.top - above.bottom, below.left - above.left];
                 }), pairs);
-                const what = `layout ${name} ${scheme}: each caption directly above its field`;
                 check(apart.every(([down, across]) => down >= 0 && down <= 8 &&
                                                       Math.abs(across) < 1),
-                      `${what} (gap and shift in px: ${JSON.stringify(apart)})`);
+                      `${what}: each caption directly above its control (gap and shift in px: ${
+                          JSON.stringify(apart)})`);
+            }
+
+            // Reading order, which a screen reader follows, is the order on the screen: top to
+            // bottom, left to right on a row.
+            const orders = await page.evaluate((ids) => {
+                const elements = ids.map((id) => document.getElementById(id));
+                const rows = (id) => {
+                    const box = document.getElementById(id).getBoundingClientRect();
+                    return [Math.round(box.top / 8), box.left];
+                };
+                const screen = [...ids].sort((a, b) => {
+                    const [ra, la] = rows(a);
+                    const [rb, lb] = rows(b);
+                    return ra - rb || la - lb;
+                });
+                const documented = [...elements].sort((a, b) =>
+                    a.compareDocumentPosition(b) & Node.DOCUMENT_POSITION_FOLLOWING ? -1 : 1)
+                    .map((element) => element.id);
+                return {screen, documented};
+            }, ['freq_txt', 'qtr_num_txt', 'cable_combo', 'calc_cmd']);
+            equal(orders.documented, orders.screen, `${what}: reading order is screen order`);
+            await page.focus('#freq_txt');
+            const tabbed = [];
+            for (let i = 0; i < 4; ++i) {
+                await page.keyboard.press('Tab');
+                tabbed.push(await focused());
+            }
+            equal(tabbed, ['cable_combo', 'calc_cmd', 'qtr_num_txt', 'freq_txt'],
+                  `${what}: Tab keeps the window's order`);
+            if (touch) {
+                // The keyboard's Enter says Next and goes on in reading order; in the last field
+                // it says Done and closes the keyboard; it never calculates.
+                const entered = [];
+                for (let i = 0; i < 3; ++i) {
+                    await page.keyboard.press('Enter');
+                    entered.push(await focused());
+                }
+                equal(entered, ['qtr_num_txt', 'cable_combo', ''],
+                      `${what}: Enter goes Frequency, 1/4 Wave, Cable Type, then closes`);
+                equal(await page.evaluate(() => document.getElementById('coax_length_lbl').value),
+                      '', `${what}: Enter does not calculate`);
+            }
+
+            // The cable list: all fourteen whatever the field holds, each a touch target.
+            await set_field(page, 'cable_combo', js('RG-58'));
+            await press('#cable_combo_drop');
+            const list = await page.evaluate(() => ({
+                expanded: document.getElementById('cable_combo_drop').getAttribute('aria-expanded'),
+                options: Array.from(document.querySelectorAll('#cable_combo_list [role="option"]'),
+                                    (option) => [option.textContent,
+                                                 option.getBoundingClientRect().height]),
+            }));
+            equal([list.expanded, list.options.map(([text]) => text)],
+                  ['true', ['RG-11', 'RG-55', 'RG-58', 'RG-142', 'RG-174', 'RG-188', 'RG-196',
+                            'RG-213', 'RG-214', 'RG-223', 'RG-316', 'H100', 'H155', 'H500']],
+                  `${what}: the button lists every cable, in order`);
+            if (touch) {
+                check(list.options.every(([, h]) => h >= 44), `${what}: options 44 px high`);
+            }
+            await press('#cable_combo_list >> text=H155');
+            equal(await page.evaluate(() => [document.getElementById('cable_combo').value,
+                                             document.getElementById('cable_combo_list').hidden]),
+                  ['H155', true], `${what}: a cable picked from the list`);
+
+            // After Calculate the results, and the note on an unknown cable under the window,
+            // are on the screen.
+            await set_field(page, 'cable_combo', js('rg58'));
+            await page.evaluate(() => scrollTo(0, 0));
+            await press('#calc_cmd');
+            const after = await page.evaluate(() => {
+                const box = (id) => document.getElementById(id).getBoundingClientRect();
+                return {
+                    results: [box('coax_length_lbl'), box('vf_length_lbl'), box('cable_note')]
+                        .every((b) => b.top >= 0 && b.bottom <= innerHeight + 1 && b.height > 0),
+                    below: box('cable_note').top >=
+                           document.querySelector('.frame').getBoundingClientRect().bottom,
+                };
+            });
+            equal(after, {results: true, below: true},
+                  `${what}: results and note on the screen after Calculate, the note under the window`);
+            await page.screenshot({path: path.join(shot_dir, `${width}x${height}-${scheme}.png`)});
+
+            // A long message keeps a margin from the screen's edges and stands out from the
+            // dimmed page behind it.
+            await set_field(page, 'freq_txt', js('x'.repeat(300)));
+            await press('#calc_cmd');
+            const dialog = await page.evaluate(() => {
+                const fault = document.getElementById('fault');
+                const box = fault.getBoundingClientRect();
+                const backdrop = getComputedStyle(fault, '::backdrop').backgroundColor;
+                const page_colour = getComputedStyle(document.documentElement).backgroundColor;
+                return {left: box.left, right: innerWidth - box.right, backdrop, page_colour,
+                        face: getComputedStyle(fault).backgroundColor};
+            });
+            // The backdrop's black at its alpha over the page's colour.
+            const alpha = Number(dialog.backdrop.match(/[\d.]+/g)[3] ?? 1);
+            const dimmed = `rgb(${dialog.page_colour.match(/[\d.]+/g).slice(0, 3)
+                .map((c) => c * (1 - alpha)).join(', ')})`;
+            check(dialog.left >= 16 && dialog.right >= 16,
+                  `${what}: the message 16 px from the edges (${dialog.left}, ${dialog.right})`);
+            check(contrast(dialog.face, dimmed) >= 3, `${what}: the message ${dialog.face} on ${
+                dimmed} behind it, ${contrast(dialog.face, dimmed).toFixed(2)}:1, at least 3:1`);
+            if (name === 'desktop' || name === 'phone') {
+                await page.screenshot({path: path.join(shot_dir,
+                                                       `${width}x${height}-${scheme}-message.png`)});
             }
             await context.close();
         }
@@ -557,6 +781,7 @@ async function offline_group(browser, dir) {
         await copy_group(await open(context, url));
         await binding_group(await open(context, url));
         await fault_group(await open(context, url));
+        await note_group(await open(context, url));
         await bad_input_group(await open(context, url));
         await context.close();
         const german = await browser.newContext({locale: 'de-DE', serviceWorkers: 'block'});

@@ -11,7 +11,10 @@
     const freq_txt = byId('freq_txt');
     const qtr_num_txt = byId('qtr_num_txt');
     const cable_combo = byId('cable_combo');
+    const cable_drop = byId('cable_combo_drop');
+    const cable_list = byId('cable_combo_list');
     const calc_cmd = byId('calc_cmd');
+    const cable_note = byId('cable_note');
     const coax_length_lbl = byId('coax_length_lbl');
     const vf_length_lbl = byId('vf_length_lbl');
     const announcer = byId('announcer');
@@ -77,6 +80,7 @@
             message: succeeded ? '' : core.UTF8ToString(core._ridi_fault_message()),
             fault_kind: core._ridi_fault_kind(),
             fault_field: core._ridi_fault_field(),
+            cable_note: succeeded ? core.UTF8ToString(core._ridi_cable_note()) : null,
         };
     }
 
@@ -86,7 +90,12 @@
         coax_length_lbl.value = result.coax_length;
         vf_length_lbl.value = result.vf_length;
         if (result.succeeded) {
+            cable_note.textContent = result.cable_note;
             announce();
+            // On a short screen the results, their hints and the note may stand below its edge.
+            [cable_note, byId('vf_length_lbl_hint'), vf_length_lbl]
+                .find((shown) => shown.textContent !== '' && shown.getClientRects().length > 0)
+                .scrollIntoView({block: 'nearest'});
         } else {
             show_fault(result.message);
         }
@@ -146,22 +155,139 @@
         }
     });
 
-    // Tab goes round the window's controls, in the document's order, as in the desktop window.
-    const tab_order = Array.from(window_.querySelectorAll('input, button'));
+    // The document's order is the reading order, which a screen reader and a phone keyboard's
+    // Next key follow; Tab goes round the controls in the window's own Tab order, as in the
+    // desktop window. The drop-down button is no Tab stop: Tab goes on from it as from its field.
+    const tab_order = Array.from(window_.querySelectorAll('[data-tab-index]'))
+        .sort((a, b) => a.dataset.tabIndex - b.dataset.tabIndex);
     window_.addEventListener('keydown', (event) => {
         if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) {
             return;
         }
-        const first = tab_order[0];
-        const last = tab_order[tab_order.length - 1];
-        if (!event.shiftKey && document.activeElement === last) {
-            first.focus();
-            event.preventDefault();
-        } else if (event.shiftKey && document.activeElement === first) {
-            last.focus();
+        const from = document.activeElement === cable_drop ? cable_combo : document.activeElement;
+        const at = tab_order.indexOf(from);
+        if (at >= 0) {
+            const step = event.shiftKey ? tab_order.length - 1 : 1;
+            tab_order[(at + step) % tab_order.length].focus();
             event.preventDefault();
         }
     });
+
+    // Enter in a field never calculates. Where the pointer is a finger, and so the keyboard is
+    // on the screen, Enter (labelled "Next" by enterkeyhint) goes on to the next field in reading
+    // order, and in the last ("Done") closes the keyboard.
+    const fields = Array.from(window_.querySelectorAll('input'));
+    const coarse_pointer = matchMedia('(pointer: coarse)');
+    window_.addEventListener('keydown', (event) => {
+        const at = fields.indexOf(event.target);
+        if (event.key !== 'Enter' || at < 0 || event.defaultPrevented || !coarse_pointer.matches) {
+            return;
+        }
+        event.preventDefault();
+        if (at + 1 < fields.length) {
+            fields[at + 1].focus();
+        } else {
+            event.target.blur();
+        }
+    });
+
+    // The cable list: the drop-down button, or Alt+Down or F4 in the field, opens all fourteen
+    // whatever the field holds; a click or tap, or Enter on the active one, puts a cable in the
+    // field; Escape closes it unchanged. The field's text stays free to type.
+    const options = Array.from(cable_list.querySelectorAll('[role="option"]'));
+    let active = -1;
+    let opened_from = null;
+    function cable_list_open() {
+        return !cable_list.hidden;
+    }
+    function set_active(index) {
+        options.forEach((option, i) => option.classList.toggle('active', i === index));
+        active = index;
+        if (index >= 0) {
+            cable_combo.setAttribute('aria-activedescendant', options[index].id);
+            options[index].scrollIntoView({block: 'nearest'});
+        } else {
+            cable_combo.removeAttribute('aria-activedescendant');
+        }
+    }
+    function open_cable_list(from) {
+        opened_from = from;
+        const chosen = options.findIndex((option) => option.textContent === cable_combo.value);
+        options.forEach((option, i) => option.setAttribute('aria-selected', String(i === chosen)));
+        cable_list.hidden = false;
+        for (const control of [cable_combo, cable_drop]) {
+            control.setAttribute('aria-expanded', 'true');
+        }
+        set_active(from === cable_combo ? Math.max(chosen, 0) : -1);
+        (options[chosen] ?? options[0]).scrollIntoView({block: 'nearest'});
+        cable_list.scrollIntoView({block: 'nearest'});
+    }
+    function close_cable_list() {
+        if (!cable_list_open()) {
+            return;
+        }
+        cable_list.hidden = true;
+        for (const control of [cable_combo, cable_drop]) {
+            control.setAttribute('aria-expanded', 'false');
+        }
+        set_active(-1);
+    }
+    function pick_cable(index) {
+        cable_combo.value = options[index].textContent;
+        const back = opened_from;
+        close_cable_list();
+        back?.focus();
+    }
+    cable_drop.addEventListener('click', () => {
+        if (cable_list_open()) {
+            close_cable_list();
+        } else {
+            open_cable_list(document.activeElement === cable_combo ? cable_combo : cable_drop);
+        }
+    });
+    // The list takes no focus: the field (or the button) keeps it while an option is picked.
+    cable_list.addEventListener('mousedown', (event) => event.preventDefault());
+    cable_list.addEventListener('click', (event) => {
+        const index = options.indexOf(event.target.closest('[role="option"]'));
+        if (index >= 0) {
+            pick_cable(index);
+        }
+    });
+    cable_combo.addEventListener('keydown', (event) => {
+        const down = event.key === 'ArrowDown';
+        const up = event.key === 'ArrowUp';
+        if ((event.altKey && (down || up)) || event.key === 'F4') {
+            event.preventDefault();
+            if (!cable_list_open()) {
+                open_cable_list(cable_combo);
+            } else if (active >= 0) {
+                pick_cable(active);
+            } else {
+                close_cable_list();
+            }
+        } else if (cable_list_open() && (down || up)) {
+            event.preventDefault();
+            set_active(Math.min(Math.max(active + (down ? 1 : -1), 0), options.length - 1));
+        } else if (cable_list_open() && event.key === 'Enter') {
+            event.preventDefault();
+            if (active >= 0) {
+                pick_cable(active);
+            } else {
+                close_cable_list();
+            }
+        } else if (cable_list_open() && event.key === 'Escape') {
+            event.preventDefault();
+            close_cable_list();
+        }
+    });
+    const combo = cable_combo.parentElement;
+    for (const type of ['pointerdown', 'focusin']) {
+        document.addEventListener(type, (event) => {
+            if (!combo.contains(event.target)) {
+                close_cable_list();
+            }
+        });
+    }
 
     freq_txt.focus();
 

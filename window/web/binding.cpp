@@ -4,9 +4,11 @@
 // WebAssembly memory. The page writes the three input texts as UTF-16 code units into the room
 // that ridi_input gives, one after the other, and calls ridi_calculate with their lengths; it
 // then shows the two result captions, which only a calculation changes, and on a fault the
-// message. The captions persist between calls, so a fault leaves them as the calculation left
-// them, exactly as in the desktop window.
+// message, or after a success the note on a cable that is not in the catalogue. The captions
+// persist between calls, so a fault leaves them as the calculation left them, exactly as in the
+// desktop window.
 #include "ridi/calculation.hpp"
+#include "ridi/catalogue.hpp"
 #include "ridi/error.hpp"
 #include "ridi/utf.hpp"
 
@@ -27,6 +29,7 @@ struct page_state {
     int fault_kind = -1; // an error_kind, or -1 for no fault (or one outside the calculation)
     int fault_field = static_cast<int>(ridi::error_field::none);
     std::string fault_message;
+    std::string cable_note; // ridi-calc's warning for a cable not in the catalogue, or empty
 };
 
 page_state& state() {
@@ -69,6 +72,9 @@ EMSCRIPTEN_KEEPALIVE int ridi_calculate(std::size_t freq_units, std::size_t qtr_
         page.form.cable.assign(input.substr(freq_units + qtr_num_units, cable_units));
         ridi::calc_cmd_Click(page.form, {.decimal_comma = decimal_comma != 0});
         succeeded = 1;
+        page.cable_note = ridi::Get_Vk(page.form.cable) == 0.0F
+                              ? ridi::unknown_cable_warning(page.form.cable)
+                              : std::string();
     } catch (const ridi::calc_error& error) {
         page.fault_kind = static_cast<int>(error.kind());
         page.fault_field = static_cast<int>(error.field());
@@ -104,6 +110,12 @@ EMSCRIPTEN_KEEPALIVE int ridi_fault_field() {
 // The message the window shows for the last fault, UTF-8; empty after a success.
 EMSCRIPTEN_KEEPALIVE const char* ridi_fault_message() {
     return state().fault_message.c_str();
+}
+
+// After a success, what ridi-calc warns of a cable text that is not in the catalogue, with its
+// "did you mean", UTF-8; empty for a catalogue cable. A fault leaves it as it was.
+EMSCRIPTEN_KEEPALIVE const char* ridi_cable_note() {
+    return state().cable_note.c_str();
 }
 
 } // extern "C"

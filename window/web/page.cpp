@@ -13,6 +13,7 @@
 #include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 
+#include <algorithm>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -27,9 +28,10 @@ namespace {
 
 namespace form = ridi::form;
 
-// The colour of the browser's bar around the page and of an installed app's splash screen: the
-// grey of the window's frame.
-constexpr std::string_view frame_colour = "#c0c0c0";
+// The colour of the window's title bar, of the browser's bar around the page and of an
+// installed app's splash screen: the grey of the window's frame, and in dark mode a dark grey.
+constexpr std::string_view frame_colour = "#" RIDI_FRAME_COLOUR_HEX;
+constexpr std::string_view frame_colour_dark = "#3c4043";
 
 // Text for HTML content and for attribute values in double quotes.
 std::string escaped(std::string_view text) {
@@ -67,19 +69,20 @@ std::string attribute(std::string_view name, std::u16string_view value) {
     return attribute(name, ridi::utf16_to_utf8(value));
 }
 
-// The control's box in pixels at 96 dots per inch, and its place from the top left in reading
-// order, for the style sheet: the large-screen layout places each box, the phone layout stacks
-// them in reading order.
-std::string box_style(const form::control& control, int reading_place) {
+// The control's box in pixels at 96 dots per inch, for the style sheet: the large-screen layout
+// places each box, the one-column layout stacks them in the document's order.
+std::string box_style(const form::control& control) {
     const form::pixel_box box = form::to_pixels(control.box, form::standard_pixels_per_inch);
     std::ostringstream style;
     style << "--left:" << box.left << ";--top:" << box.top << ";--width:" << box.width
-          << ";--height:" << box.height << ";--place:" << reading_place;
+          << ";--height:" << box.height;
     return attribute("style", style.str());
 }
 
-// The control's place when the controls stack in one column: the inputs, the button and the
+// The control's place in reading order, the document's order: the inputs, the button and the
 // results from the top left, row by row, each caption directly before the control it names.
+// A screen reader reads them so, and a phone's Next key goes so; Tab keeps the window's own
+// order (data-tab-index, app.js).
 int reading_place(const form::control& control) {
     const form::control* placed = &control;
     int caption = 0;
@@ -119,11 +122,36 @@ std::string ascii_lower(char16_t c) {
                                                          : letter);
 }
 
-void write_control(std::ostream& out, const form::control& control) {
-    const std::string id = attribute("id", control.name);
-    const std::string style = box_style(control, reading_place(control));
+// The control's tooltip also as a hint under it, shown where nothing hovers: its id.
+std::string hint_id(const form::control& control) {
+    return std::string(control.name) + "_hint";
+}
+
+std::string hint(const form::control& control) {
+    if (control.tooltip.empty()) {
+        return {};
+    }
+    return "<p class=\"hint\"" + attribute("id", hint_id(control)) + ">" +
+           escaped(control.tooltip) + "</p>\n";
+}
+
+// What a text input carries beyond its kind: its starting text, tooltip and hint, its place in
+// the Tab order, and the label of a phone keyboard's Enter key: "next" to go on to the next
+// input in reading order, "done" to close the keyboard after the last.
+std::string input_attributes(const form::control& control, bool last_input) {
     const std::string tooltip =
-        control.tooltip.empty() ? std::string() : attribute("title", control.tooltip);
+        control.tooltip.empty()
+            ? std::string()
+            : attribute("title", control.tooltip) + attribute("aria-describedby", hint_id(control));
+    return attribute("value", control.text) + tooltip +
+           attribute("data-tab-index", std::to_string(control.tab_index)) +
+           attribute("enterkeyhint", last_input ? "done" : "next") +
+           " autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\"";
+}
+
+void write_control(std::ostream& out, const form::control& control, bool last_input) {
+    const std::string id = attribute("id", control.name);
+    const std::string style = box_style(control);
     switch (control.kind) {
     case form::kind::caption_label: {
         const form::control* named = form::named_by(control);
@@ -138,25 +166,39 @@ void write_control(std::ostream& out, const form::control& control) {
     }
     case form::kind::text_field:
         out << "<input class=\"field\" type=\"text\" inputmode=\"decimal\"" << id
-            << attribute("value", control.text) << tooltip
-            << " autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\"" << style
-            << ">\n";
+            << input_attributes(control, last_input) << style << ">\n"
+            << hint(control);
         return;
     case form::kind::drop_down: {
+        // An editable combo box: a text field, its drop-down button (not a Tab stop, as in the
+        // desktop window, named by the caption and the field's text) and the list it opens.
         const std::string list = std::string(control.name) + "_list";
-        out << "<input class=\"field\" type=\"text\"" << id << attribute("list", list)
-            << attribute("value", control.text) << tooltip
-            << " autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\"" << style
-            << ">\n<datalist" << attribute("id", list) << ">\n";
+        const form::control* caption = form::caption_of(control.id);
+        const std::string caption_name = caption != nullptr ? std::string(caption->name) : "";
+        out << "<div class=\"combo\"" << style << ">\n"
+            << "<input class=\"field\" type=\"text\" role=\"combobox\"" << id
+            << " aria-autocomplete=\"none\" aria-expanded=\"false\""
+            << attribute("aria-controls", list) << input_attributes(control, last_input) << ">\n"
+            << "<button class=\"drop\" type=\"button\" tabindex=\"-1\""
+            << attribute("id", std::string(control.name) + "_drop")
+            << attribute("aria-labelledby", caption_name + " " + std::string(control.name))
+            << " aria-expanded=\"false\"" << attribute("aria-controls", list)
+            << "></button>\n<ul class=\"list\" role=\"listbox\"" << attribute("id", list)
+            << attribute("aria-labelledby", caption_name) << " hidden>\n";
+        int item = 0;
         for (const ridi::cable& entry : form::cable_list()) {
-            out << "<option" << attribute("value", entry.name) << "></option>\n";
+            out << "<li role=\"option\" aria-selected=\"false\""
+                << attribute("id", list + "_" + std::to_string(item++)) << ">"
+                << escaped(entry.name) << "</li>\n";
         }
-        out << "</datalist>\n";
+        out << "</ul>\n</div>\n" << hint(control);
         return;
     }
     case form::kind::push_button: {
         const std::optional<char16_t> key = form::access_key(control.text);
-        out << "<button class=\"command\" type=\"button\"" << id << tooltip
+        out << "<button class=\"command\" type=\"button\"" << id
+            << (control.tooltip.empty() ? std::string() : attribute("title", control.tooltip))
+            << attribute("data-tab-index", std::to_string(control.tab_index))
             << (key ? attribute("accesskey", ascii_lower(*key)) : std::string()) << style << ">"
             << marked_caption(control.text) << "</button>\n";
         return;
@@ -165,11 +207,26 @@ void write_control(std::ostream& out, const form::control& control) {
         const form::control* caption = form::caption_of(control.id);
         out << "<output class=\"result\"" << id
             << (caption != nullptr ? attribute("aria-labelledby", caption->name) : std::string())
-            << tooltip << " aria-live=\"off\"" << style << ">" << escaped(control.text)
-            << "</output>\n";
+            << (control.tooltip.empty() ? std::string()
+                                        : attribute("title", control.tooltip) +
+                                              attribute("aria-describedby", hint_id(control)))
+            << " aria-live=\"off\"" << style << ">" << escaped(control.text) << "</output>\n"
+            << (control.tooltip.empty() ? std::string() : hint(control));
         return;
     }
     }
+}
+
+// The controls in reading order.
+std::vector<const form::control*> reading_order() {
+    std::vector<const form::control*> order;
+    for (const form::control& control : form::controls) {
+        order.push_back(&control);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+        return reading_place(*a) < reading_place(*b);
+    });
+    return order;
 }
 
 std::string colour(const form::colour& c) {
@@ -221,10 +278,16 @@ void write_page(std::ostream& out, const page_parts& parts) {
                  << ";--result-family:'" << ridi::utf16_to_utf8(result.family)
                  << "';--result-points:" << result.points << ";--result-weight:" << result.weight
                  << ";--result-background:" << colour(form::result_background);
+    window_style << ";--title-bar-light:" << frame_colour
+                 << ";--title-bar-dark:" << frame_colour_dark;
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"color-scheme\" content=\"light dark\">\n"
-        << "<meta name=\"theme-color\"" << attribute("content", frame_colour) << ">\n"
+        << "<meta name=\"description\"" << attribute("content", RIDI_DESCRIPTION) << ">\n"
+        << "<meta name=\"theme-color\" media=\"(prefers-color-scheme: light)\""
+        << attribute("content", frame_colour) << ">\n"
+        << "<meta name=\"theme-color\" media=\"(prefers-color-scheme: dark)\""
+        << attribute("content", frame_colour_dark) << ">\n"
         << "<title>" << title << "</title>\n"
         << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
         << "<link rel=\"icon\"" << attribute("href", parts.names["icon.svg"])
@@ -237,19 +300,32 @@ void write_page(std::ostream& out, const page_parts& parts) {
         << " as=\"fetch\" type=\"application/wasm\" crossorigin=\"anonymous\">\n"
         << "<style>\n"
         << parts.style << "</style>\n</head>\n<body>\n"
-        << "<main class=\"window\"" << attribute("id", form::window_name)
-        << attribute("aria-label", form::title) << attribute("data-version", ridi::version)
-        << attribute("style", window_style.str()) << ">\n";
-    // Each caption directly before the control it names, the controls by tab index: the
-    // document's order is the Tab order.
-    for (const form::control* control : form::z_order()) {
-        write_control(out, *control);
+        << "<main class=\"page\"" << attribute("style", window_style.str())
+        << ">\n"
+        // The window: its frame, with the caption in a title bar as the page's heading, around
+        // the client area.
+        << "<div class=\"frame\">\n"
+        << "<h1 class=\"title-bar\" id=\"title\">" << title << "</h1>\n"
+        << "<div class=\"window\"" << attribute("id", form::window_name)
+        << attribute("data-version", ridi::version) << ">\n";
+    const std::vector<const form::control*> order = reading_order();
+    const form::control* last_input = nullptr;
+    for (const form::control* control : order) {
+        if (control->kind == form::kind::text_field || control->kind == form::kind::drop_down) {
+            last_input = control;
+        }
     }
-    out << "</main>\n"
+    for (const form::control* control : order) {
+        write_control(out, *control, control == last_input);
+    }
+    out << "</div>\n</div>\n"
+        // Under the window, outside its frame: why a cable gave 0.000.
+        << "<p class=\"note\" id=\"cable_note\" aria-live=\"polite\"></p>\n"
         << "<p class=\"announcer\" id=\"announcer\" aria-live=\"polite\"></p>\n"
+        << "</main>\n"
         << "<dialog class=\"fault\" id=\"fault\" role=\"alertdialog\" aria-modal=\"true\""
         << " aria-labelledby=\"fault_title\" aria-describedby=\"fault_message\">\n"
-        << "<h1 id=\"fault_title\">" << title << "</h1>\n"
+        << "<h2 id=\"fault_title\">" << title << "</h2>\n"
         << "<p id=\"fault_message\"></p>\n"
         << "<form method=\"dialog\"><button class=\"command\" id=\"fault_ok\">OK</button></form>\n"
         << "</dialog>\n"
@@ -280,7 +356,9 @@ void write_manifest(std::ostream& out, const site_names& names) {
         << "    {\"src\": \"" << names["icon-512.png"]
         << "\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
         << "    {\"src\": \"" << names["icon.svg"]
-        << "\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n"
+        << "\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"},\n"
+        << "    {\"src\": \"" << names["icon-maskable-192.png"]
+        << "\", \"sizes\": \"192x192\", \"type\": \"image/png\", \"purpose\": \"maskable\"}\n"
         << "  ]\n"
         << "}\n";
 }
