@@ -157,7 +157,9 @@ std::size_t find_word(std::u16string_view text, std::u16string_view word) {
 // Feet and inches as read_length reads them, in inches.
 class feet_inches_reader {
 public:
-    feet_inches_reader(std::u16string_view text, error_field field) : text_(text), field_(field) {}
+    feet_inches_reader(std::u16string_view text, error_field field, number_options options)
+        : text_(text), field_(field), options_{.decimal_comma = options.decimal_comma,
+                                               .refuse_too_small = true} {}
 
     double read() const {
         std::u16string_view rest = trim_blanks(text_);
@@ -217,7 +219,7 @@ private:
             fail_form();
         }
         try {
-            return read_number(part, field_, {.refuse_too_small = true});
+            return read_number(part, field_, options_);
         } catch (const calc_error& error) {
             if (error.kind() != error_kind::not_a_number) {
                 // Too large or too small: said of the whole length.
@@ -270,6 +272,7 @@ private:
 
     std::u16string_view text_;
     error_field field_;
+    number_options options_;
 };
 
 } // namespace
@@ -310,11 +313,13 @@ std::string_view length_unit_name(length_unit unit) noexcept {
     return steps_of(unit).name;
 }
 
-double read_length(std::u16string_view text, length_unit unit, error_field field) {
+double read_length(std::u16string_view text, length_unit unit, error_field field,
+                   number_options options) {
     if (unit == length_unit::feet_inches) {
-        return feet_inches_reader(text, field).read();
+        return feet_inches_reader(text, field, options).read();
     }
-    return number_from_text(text, field, {.refuse_too_small = true});
+    return number_from_text(text, field,
+                            {.decimal_comma = options.decimal_comma, .refuse_too_small = true});
 }
 
 std::string format_in_unit(double length, length_unit unit) {
