@@ -165,7 +165,7 @@ public:
         std::u16string_view rest = trim_blanks(text_);
         if (rest.empty()) {
             throw calc_error(error_kind::not_a_number, field_,
-                             text_message(field_, rest, "is empty", forms));
+                             text_message(field_, rest, "is empty", forms()));
         }
         double feet = 0.0;
         double inches = 0.0;
@@ -198,18 +198,19 @@ public:
         const double length = feet * 12 + inches;
         if (!std::isfinite(length)) {
             throw calc_error(error_kind::overflow, field_,
-                             text_message(field_, text_, "is too large for a number", forms));
+                             text_message(field_, text_, "is too large for a number", forms()));
         }
         return length;
     }
 
 private:
-    static constexpr std::string_view forms =
-        "write feet and inches as 12'3.5\" or 12ft 3.5in, or one part alone (12', 3.5in)";
+    static std::string forms() {
+        return "write feet and inches as " + std::string(feet_inches_forms);
+    }
 
     [[noreturn]] void fail_form() const {
         throw calc_error(error_kind::not_a_number, field_,
-                         text_message(field_, text_, "is not in feet and inches", forms));
+                         text_message(field_, text_, "is not in feet and inches", forms()));
     }
 
     // Feet, or inches as a decimal: a number, signed only when it comes first.
@@ -228,7 +229,7 @@ private:
                                               error.kind() == error_kind::overflow
                                                   ? "is too large for a number"
                                                   : "is too small for a number",
-                                              forms));
+                                              forms()));
             }
             fail_form();
         }

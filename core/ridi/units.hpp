@@ -34,6 +34,10 @@ std::string format_length(double metres, length_unit unit);
 // The unit's name on the command line: "m", "cm", ..., "ft-in".
 std::string_view length_unit_name(length_unit unit) noexcept;
 
+// How feet and inches are written for read_length, as messages and hints say it.
+inline constexpr std::string_view feet_inches_forms =
+    "12'3.5\" or 12ft 3.5in, or one part alone (12', 3.5in)";
+
 // A length typed at the bench, in the measure of `unit`: metres, centimetres, millimetres,
 // inches or feet as a number (number_from_text, "." as the decimal point; a number too small
 // for a double is an error), and for feet and inches the length in inches from whole or decimal

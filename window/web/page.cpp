@@ -6,6 +6,9 @@
 // Every text, box, the tab order, the access key and the cable list come from ridi_form. The
 // style sheet and the scripts (the core's loader, then the page's own) go inside the page, so
 // that it comes in one request beside the core's WebAssembly.
+#include "bench_words.hpp"
+#include "page_parts.hpp"
+
 #include "ridi/form/form.hpp"
 #include "ridi/form/form_layout.hpp"
 #include "ridi/utf.hpp"
@@ -27,41 +30,8 @@ namespace form = ridi::form;
 // grey of the window's frame.
 constexpr std::string_view frame_colour = "#c0c0c0";
 
-// Text for HTML content and for attribute values in double quotes.
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::string escaped(std::u16string_view text) {
-    return escaped(ridi::utf16_to_utf8(text));
-}
-
-std::string attribute(std::string_view name, std::string_view value) {
-    return " " + std::string(name) + "=\"" + escaped(value) + "\"";
-}
-
-std::string attribute(std::string_view name, std::u16string_view value) {
-    return attribute(name, ridi::utf16_to_utf8(value));
-}
+using ridi::web::attribute;
+using ridi::web::escaped;
 
 // The control's box in pixels at 96 dots per inch, and its place from the top left in reading
 // order, for the style sheet: the large-screen layout places each box, the phone layout stacks
@@ -209,7 +179,10 @@ void write_page(std::ostream& out, const page_parts& parts) {
     for (const form::control* control : form::z_order()) {
         write_control(out, *control);
     }
+    const std::string bench = escaped(form::title) + std::string(ridi::web::bench_name_suffix);
     out << "</main>\n"
+        << "<p class=\"bench-link\"><a" << attribute("href", ridi::web::bench_page_file) << ">"
+        << bench << "</a>: " << escaped(ridi::web::bench_summary) << "</p>\n"
         << "<p class=\"announcer\" id=\"announcer\" aria-live=\"polite\"></p>\n"
         << "<dialog class=\"fault\" id=\"fault\" role=\"alertdialog\" aria-modal=\"true\""
         << " aria-labelledby=\"fault_title\" aria-describedby=\"fault_message\">\n"
@@ -242,44 +215,15 @@ void write_manifest(std::ostream& out) {
         << "    {\"src\": \"icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
         << "    {\"src\": \"icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
         << "    {\"src\": \"icon.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n"
+        << "  ],\n"
+        << "  \"shortcuts\": [\n"
+        << "    {\"name\": \"" << title << ridi::web::bench_name_suffix << "\", \"url\": \""
+        << ridi::web::bench_page_file << "\", \"description\": \"" << ridi::web::bench_summary
+        << "\",\n"
+        << "     \"icons\": [{\"src\": \"icon-192.png\", \"sizes\": \"192x192\", "
+           "\"type\": \"image/png\"}]}\n"
         << "  ]\n"
         << "}\n";
-}
-
-template <class Write> bool write_file(const std::string& path, Write write) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    write(file);
-    file.close();
-    if (!file) {
-        std::cerr << "ridi_page: cannot write " << path << "\n";
-        return false;
-    }
-    return true;
-}
-
-// A file's text to go inside the page, which must not end its element early.
-bool read_part(const std::string& path, std::string_view element, std::string& text) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    if (!file || !contents) {
-        std::cerr << "ridi_page: cannot read " << path << "\n";
-        return false;
-    }
-    text = contents.str();
-    std::string lower = text;
-    for (char& c : lower) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    if (lower.find("</" + std::string(element)) != std::string::npos) {
-        std::cerr << "ridi_page: " << path << " holds \"</" << element
-                  << "\", which would end it inside the page\n";
-        return false;
-    }
-    if (!text.empty() && text.back() != '\n') {
-        text += '\n';
-    }
-    return true;
 }
 
 } // namespace
@@ -292,17 +236,18 @@ int main(int argc, char** argv) {
     try {
         const std::string site = argv[1];
         page_parts parts;
-        if (!read_part(argv[2], "style", parts.style)) {
+        if (!ridi::web::read_part(argv[2], "style", parts.style)) {
             return 1;
         }
         for (int i = 3; i < argc; ++i) {
-            if (!read_part(argv[i], "script", parts.scripts.emplace_back())) {
+            if (!ridi::web::read_part(argv[i], "script", parts.scripts.emplace_back())) {
                 return 1;
             }
         }
-        const bool written = write_file(site + "/index.html",
-                                        [&parts](std::ostream& out) { write_page(out, parts); }) &&
-                             write_file(site + "/manifest.webmanifest", write_manifest);
+        const bool written =
+            ridi::web::write_file(site + "/index.html",
+                                  [&parts](std::ostream& out) { write_page(out, parts); }) &&
+            ridi::web::write_file(site + "/manifest.webmanifest", write_manifest);
         return written ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "ridi_page: " << error.what() << "\n";
