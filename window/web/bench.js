@@ -275,9 +275,12 @@
     addEventListener('hashchange', open_address);
     open_address();
 
+    // After the page has loaded, so that filling the cache never delays a first result.
     if ('serviceWorker' in navigator) {
-        navigator.serviceWorker.register('sw.js').catch(() => {
-            // Without it the page still works, only not offline.
+        addEventListener('load', () => {
+            navigator.serviceWorker.register('sw.js').catch(() => {
+                // Without it the page still works, only not offline.
+            });
         });
     }
 })();
