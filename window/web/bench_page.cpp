@@ -218,6 +218,22 @@ void write_page(std::ostream& out, const page_parts& parts) {
     out << "</body>\n</html>\n";
 }
 
+// A script without its lines that hold only a // comment, which the page need not carry.
+std::string without_comment_lines(std::string_view script) {
+    std::string kept;
+    while (!script.empty()) {
+        const std::size_t end = script.find('\n');
+        const std::string_view line =
+            script.substr(0, end == std::string_view::npos ? script.size() : end + 1);
+        script.remove_prefix(line.size());
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos || line.substr(first, 2) != "//") {
+            kept += line;
+        }
+    }
+    return kept;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -235,6 +251,7 @@ int main(int argc, char** argv) {
             if (!ridi::web::read_part(argv[i], "script", parts.scripts.emplace_back())) {
                 return 1;
             }
+            parts.scripts.back() = without_comment_lines(parts.scripts.back());
         }
         const bool written =
             ridi::web::write_file(site + "/" + std::string(ridi::web::bench_page_file),
