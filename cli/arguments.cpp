@@ -5,6 +5,7 @@
 #include "measuring.hpp"
 #include "usage.hpp"
 
+#include "ridi/calculation.hpp"
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
 #include "ridi/utf.hpp"
@@ -60,17 +61,16 @@ bool option_value(std::span<const std::string_view> args, std::size_t& i, std::s
 
 // Reads the --vf value; returns an empty text when it is good, else what is wrong with it.
 std::string read_velocity_factor(std::string_view text, double& factor) {
-    const std::string shown = quoted_for_message(utf8_to_utf16(text));
+    const std::u16string typed = utf8_to_utf16(text);
     try {
-        factor = number_from_text(utf8_to_utf16(text), error_field::none);
-    } catch (const calc_error&) {
-        return "--vf " + shown +
-               " is not a number: give the velocity factor of the cable, for example --vf 0.78";
-    }
-    if (!(factor > 0.0 && factor <= 1.0)) {
-        return "--vf " + shown +
-               " is out of range: a velocity factor is greater than 0 and at most 1 (no wave "
-               "is faster than light in free space)";
+        factor = velocity_factor_from_text(typed);
+    } catch (const calc_error& error) {
+        const std::string shown = "--vf " + quoted_for_message(typed);
+        if (error.kind() == error_kind::out_of_range) {
+            return shown + " is out of range: " + std::string(velocity_factor_range);
+        }
+        return shown + " is not a number: give the velocity factor of the cable, for example "
+                       "--vf 0.78";
     }
     return {};
 }

@@ -132,12 +132,13 @@ int run_measuring(std::string_view mode, std::span<const std::string_view> args,
         return exit_calc_error;
     }
     if (&form == &measure_form) {
-        out << "Velocity factor: " << result.values[0] << "\n"
+        out << utf16_to_utf8(measured_factor_caption) << ": " << result.values[0] << "\n"
             << "Calculate with: --vf " << result.values[0] << "\n";
     } else {
-        const std::string caption = utf16_to_utf8(length_unit_caption(unit));
-        out << "Cut to (" << caption << "): " << result.values[0] << "\n"
-            << "Cut off (" << caption << "): " << result.values[1] << "\n";
+        out << utf16_to_utf8(result_caption(ridi::result::cut_to, unit).text()) << ": "
+            << result.values[0] << "\n"
+            << utf16_to_utf8(result_caption(ridi::result::cut_off, unit).text()) << ": "
+            << result.values[1] << "\n";
     }
     if (!result.warning.empty()) {
         err << "ridi-calc: warning: " << result.warning << "\n";

@@ -59,20 +59,17 @@ int run_single(std::string_view frequency, std::string_view quarter_waves,
 
 int run_table(std::string_view frequency, std::string_view quarter_waves,
               const calc_options& options, std::ostream& out, std::ostream& err) {
-    const std::u16string freq = utf8_to_utf16(frequency);
-    const std::u16string qtr_num = utf8_to_utf16(quarter_waves);
     try {
-        std::string table;
-        shown_lengths shown;
-        for (const cable& entry : cable_catalogue()) {
-            quarter_wave_lengths(freq, qtr_num, entry.velocity_factor, options.unit, shown);
-            table += padded(utf16_to_utf8(entry.name), 8) +
-                     padded(format_fixed(entry.velocity_factor, 2), 6) + shown.corrected + "\n";
-        }
+        const every_cable_lengths every = lengths_for_every_cable(
+            utf8_to_utf16(frequency), utf8_to_utf16(quarter_waves), options.unit);
         const captions caption(options.unit);
-        out << caption.length << ": " << shown.length << "\n\n"
-            << padded("Cable", 8) << padded("V/F", 6) << caption.corrected << "\n"
-            << table;
+        out << caption.length << ": " << every.length << "\n\n"
+            << padded(utf16_to_utf8(cable_column_head), 8)
+            << padded(utf16_to_utf8(factor_column_head), 6) << caption.corrected << "\n";
+        for (const cable_lengths& row : every.cables) {
+            out << padded(utf16_to_utf8(row.name), 8) << padded(row.factor, 6) << row.corrected
+                << "\n";
+        }
         return exit_ok;
     } catch (const calc_error& error) {
         return calc_error_exit(err, error);
@@ -81,8 +78,8 @@ int run_table(std::string_view frequency, std::string_view quarter_waves,
 
 void list_cables(std::ostream& out) {
     for (const cable& entry : cable_catalogue()) {
-        out << padded(utf16_to_utf8(entry.name), 8) << format_fixed(entry.velocity_factor, 2)
-            << "\n";
+        out << padded(utf16_to_utf8(entry.name), 8)
+            << format_fixed(entry.velocity_factor, catalogue_factor_decimals) << "\n";
     }
 }
 

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/calculation.hpp"
 
+#include "typed_text.hpp"
+
 #include "ridi/catalogue.hpp"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ridi {
 namespace {
@@ -63,9 +66,11 @@ namespace {
 
 template <typename Text>
 void lengths_of(Text freq, Text qtr_num, double velocity_factor, length_unit unit,
-                shown_lengths& shown) {
-    const double frequency = read_number(freq, error_field::frequency, {.refuse_too_small = true});
-    const double quarter_waves = read_number(qtr_num, error_field::quarter_waves);
+                shown_lengths& shown, number_options options = {}) {
+    const double frequency =
+        read_number(freq, error_field::frequency,
+                    {.decimal_comma = options.decimal_comma, .refuse_too_small = true});
+    const double quarter_waves = read_number(qtr_num, error_field::quarter_waves, options);
     const double length = free_space_length(frequency, quarter_waves);
     if (unit != length_unit::metres) {
         std::string length_text = format_length(length, unit);
@@ -80,13 +85,38 @@ void lengths_of(Text freq, Text qtr_num, double velocity_factor, length_unit uni
 } // namespace
 
 void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
-                          double velocity_factor, length_unit unit, shown_lengths& shown) {
-    lengths_of(freq, qtr_num, velocity_factor, unit, shown);
+                          double velocity_factor, length_unit unit, shown_lengths& shown,
+                          number_options options) {
+    lengths_of(freq, qtr_num, velocity_factor, unit, shown, options);
 }
 
 void quarter_wave_lengths(std::string_view freq, std::string_view qtr_num, double velocity_factor,
                           length_unit unit, shown_lengths& shown) {
     lengths_of(freq, qtr_num, velocity_factor, unit, shown);
+}
+
+double velocity_factor_from_text(std::u16string_view text, number_options options) {
+    const double factor = number_from_text(text, error_field::velocity_factor, options);
+    if (!(factor > 0.0 && factor <= 1.0)) {
+        throw calc_error(error_kind::out_of_range, error_field::velocity_factor,
+                         text_message(error_field::velocity_factor, text, "is out of range",
+                                      velocity_factor_range));
+    }
+    return factor;
+}
+
+every_cable_lengths lengths_for_every_cable(std::u16string_view freq, std::u16string_view qtr_num,
+                                            length_unit unit, number_options options) {
+    every_cable_lengths table;
+    shown_lengths shown;
+    for (const cable& entry : cable_catalogue()) {
+        quarter_wave_lengths(freq, qtr_num, entry.velocity_factor, unit, shown, options);
+        table.cables.push_back({entry.name,
+                                format_fixed(entry.velocity_factor, catalogue_factor_decimals),
+                                std::move(shown.corrected)});
+    }
+    table.length = std::move(shown.length);
+    return table;
 }
 
 } // namespace ridi

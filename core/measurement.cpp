@@ -32,13 +32,14 @@ double read_positive(const bench_number& number, double value) {
     return value;
 }
 
-double read_positive_number(const bench_number& number) {
-    return read_positive(number,
-                         number_from_text(number.text, number.field, {.refuse_too_small = true}));
+double read_positive_number(const bench_number& number, number_options options) {
+    return read_positive(number, number_from_text(number.text, number.field,
+                                                  {.decimal_comma = options.decimal_comma,
+                                                   .refuse_too_small = true}));
 }
 
-double read_positive_length(const bench_number& number, length_unit unit) {
-    return read_positive(number, read_length(number.text, unit, number.field));
+double read_positive_length(const bench_number& number, length_unit unit, number_options options) {
+    return read_positive(number, read_length(number.text, unit, number.field, options));
 }
 
 // A length in `unit` as a message shows it: "0.005 m", "1 ft 7 1/2 in".
@@ -95,14 +96,17 @@ std::string too_short(double stub, double needed, length_unit unit) {
 } // namespace
 
 measured_factor measure_velocity_factor(std::u16string_view length, std::u16string_view frequency,
-                                        std::u16string_view quarter_waves, length_unit unit) {
+                                        std::u16string_view quarter_waves, length_unit unit,
+                                        number_options options) {
     const double piece = read_positive_length(
-        {length, error_field::length, "enter the length of the piece as measured"}, unit);
+        {length, error_field::length, "enter the length of the piece as measured"}, unit, options);
     const double resonance = read_positive_number(
-        {frequency, error_field::frequency, "enter the frequency in MHz at which it resonates"});
+        {frequency, error_field::frequency, "enter the frequency in MHz at which it resonates"},
+        options);
     const double quarters = read_positive_number(
         {quarter_waves, error_field::quarter_waves,
-         "enter 1 for the first resonance of a quarter-wave stub, 2 for a half wave"});
+         "enter 1 for the first resonance of a quarter-wave stub, 2 for a half wave"},
+        options);
     const double metres = metres_from_unit(piece, unit);
     const double free_space = free_space_length(resonance, quarters);
     if (metres == 0.0 && free_space == 0.0) {
@@ -143,15 +147,17 @@ measured_factor measure_velocity_factor(std::u16string_view length, std::u16stri
 }
 
 trimmed_stub trim_stub(std::u16string_view length, std::u16string_view measured,
-                       std::u16string_view target, length_unit unit) {
+                       std::u16string_view target, length_unit unit, number_options options) {
     const double stub = read_positive_length(
-        {length, error_field::length, "enter the length of the stub as it is now"}, unit);
+        {length, error_field::length, "enter the length of the stub as it is now"}, unit, options);
     const double now =
         read_positive_number({measured, error_field::measured_frequency,
-                              "enter the frequency in MHz at which the stub resonates now"});
+                              "enter the frequency in MHz at which the stub resonates now"},
+                             options);
     const double wanted =
         read_positive_number({target, error_field::target_frequency,
-                              "enter the frequency in MHz the stub should resonate at"});
+                              "enter the frequency in MHz the stub should resonate at"},
+                             options);
     // A stub resonates at a frequency inversely proportional to its length, whatever its
     // velocity factor and number of quarter waves. The product first, exact for most lengths
     // and frequencies as typed; the ratio first where the product is too large.

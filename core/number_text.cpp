@@ -39,6 +39,8 @@ std::string_view field_noun(error_field field) noexcept {
         return "The measured frequency";
     case error_field::target_frequency:
         return "The target frequency";
+    case error_field::velocity_factor:
+        return "The velocity factor";
     case error_field::none:
         break;
     }
@@ -75,6 +77,8 @@ std::string_view field_example(error_field field) {
         return "enter the frequency in MHz at which the stub resonates now, for example 99.3";
     case error_field::target_frequency:
         return "enter the frequency in MHz the stub should resonate at, for example 100";
+    case error_field::velocity_factor:
+        return "enter the velocity factor of the cable, for example 0.66";
     case error_field::coax_length:
     case error_field::none:
         break;

@@ -157,13 +157,15 @@ std::size_t find_word(std::u16string_view text, std::u16string_view word) {
 // Feet and inches as read_length reads them, in inches.
 class feet_inches_reader {
 public:
-    feet_inches_reader(std::u16string_view text, error_field field) : text_(text), field_(field) {}
+    feet_inches_reader(std::u16string_view text, error_field field, number_options options)
+        : text_(text), field_(field), options_{.decimal_comma = options.decimal_comma,
+                                               .refuse_too_small = true} {}
 
     double read() const {
         std::u16string_view rest = trim_blanks(text_);
         if (rest.empty()) {
             throw calc_error(error_kind::not_a_number, field_,
-                             text_message(field_, rest, "is empty", forms));
+                             text_message(field_, rest, "is empty", forms()));
         }
         double feet = 0.0;
         double inches = 0.0;
@@ -196,18 +198,19 @@ public:
         const double length = feet * 12 + inches;
         if (!std::isfinite(length)) {
             throw calc_error(error_kind::overflow, field_,
-                             text_message(field_, text_, "is too large for a number", forms));
+                             text_message(field_, text_, "is too large for a number", forms()));
         }
         return length;
     }
 
 private:
-    static constexpr std::string_view forms =
-        "write feet and inches as 12'3.5\" or 12ft 3.5in, or one part alone (12', 3.5in)";
+    static std::string forms() {
+        return "write feet and inches as " + std::string(feet_inches_forms);
+    }
 
     [[noreturn]] void fail_form() const {
         throw calc_error(error_kind::not_a_number, field_,
-                         text_message(field_, text_, "is not in feet and inches", forms));
+                         text_message(field_, text_, "is not in feet and inches", forms()));
     }
 
     // Feet, or inches as a decimal: a number, signed only when it comes first.
@@ -217,7 +220,7 @@ private:
             fail_form();
         }
         try {
-            return read_number(part, field_, {.refuse_too_small = true});
+            return read_number(part, field_, options_);
         } catch (const calc_error& error) {
             if (error.kind() != error_kind::not_a_number) {
                 // Too large or too small: said of the whole length.
@@ -226,7 +229,7 @@ private:
                                               error.kind() == error_kind::overflow
                                                   ? "is too large for a number"
                                                   : "is too small for a number",
-                                              forms));
+                                              forms()));
             }
             fail_form();
         }
@@ -270,6 +273,7 @@ private:
 
     std::u16string_view text_;
     error_field field_;
+    number_options options_;
 };
 
 } // namespace
@@ -310,11 +314,13 @@ std::string_view length_unit_name(length_unit unit) noexcept {
     return steps_of(unit).name;
 }
 
-double read_length(std::u16string_view text, length_unit unit, error_field field) {
+double read_length(std::u16string_view text, length_unit unit, error_field field,
+                   number_options options) {
     if (unit == length_unit::feet_inches) {
-        return feet_inches_reader(text, field).read();
+        return feet_inches_reader(text, field, options).read();
     }
-    return number_from_text(text, field, {.refuse_too_small = true});
+    return number_from_text(text, field,
+                            {.decimal_comma = options.decimal_comma, .refuse_too_small = true});
 }
 
 std::string format_in_unit(double length, length_unit unit) {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ridi {
 
@@ -117,11 +118,44 @@ struct shown_lengths {
 // unit both are converted from metres, the corrected one being the factor times the
 // free-space length before rounding. Unlike the window, a frequency too small for a double is
 // an error that says so rather than a division by zero. Writes `shown` only on success.
+// `options` may accept a decimal comma; a frequency too small for a double is refused whatever
+// they say.
 void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
-                          double velocity_factor, length_unit unit, shown_lengths& shown);
+                          double velocity_factor, length_unit unit, shown_lengths& shown,
+                          number_options options = {});
 
 // The same for UTF-8 texts, read without a UTF-16 copy (see read_number).
 void quarter_wave_lengths(std::string_view freq, std::string_view qtr_num, double velocity_factor,
                           length_unit unit, shown_lengths& shown);
+
+// What a velocity factor can be, as a message says it.
+inline constexpr std::string_view velocity_factor_range =
+    "a velocity factor is greater than 0 and at most 1 (no wave is faster than light in free "
+    "space)";
+
+// A cable's own velocity factor as typed: a number greater than 0 and at most 1, used as it
+// reads. Throws a calc_error naming error_field::velocity_factor: out_of_range for a number
+// outside that range (a number too small for a double reads as 0), the kind read_number gives
+// for any other text.
+double velocity_factor_from_text(std::u16string_view text, number_options options = {});
+
+// Digits after the point of a catalogue cable's velocity factor as a table shows it: "0.66".
+inline constexpr int catalogue_factor_decimals = 2;
+
+// One row of the table of every cable: its name, its factor and its corrected length.
+struct cable_lengths {
+    std::u16string_view name; // the catalogue's name
+    std::string factor;       // with catalogue_factor_decimals
+    std::string corrected;    // as quarter_wave_lengths shows it for that cable
+};
+
+// The free-space length of quarter_wave_lengths, then each catalogue cable in the catalogue's
+// order with its corrected length. The first fault throws, and nothing is answered.
+struct every_cable_lengths {
+    std::string length;
+    std::vector<cable_lengths> cables;
+};
+every_cable_lengths lengths_for_every_cable(std::u16string_view freq, std::u16string_view qtr_num,
+                                            length_unit unit, number_options options = {});
 
 } // namespace ridi

@@ -39,6 +39,7 @@ enum class error_field {
     length,             // a length measured at the bench (measure_velocity_factor, trim_stub)
     measured_frequency, // the frequency a stub resonates at now (trim_stub)
     target_frequency,   // the frequency it should resonate at (trim_stub)
+    velocity_factor,    // a cable's own velocity factor (velocity_factor_from_text)
 };
 
 // Where a message or warning says nothing of how the unit of a length is chosen.

@@ -31,9 +31,10 @@ struct measured_factor {
 // 1.000 is an error that says what is likely wrong, as is one that shows as 0.000; one below
 // 0.500 is answered with a warning. Every fault throws a calc_error naming the text to blame;
 // the messages and the warning that say what is likely wrong name the unit the length was read
-// in, with a unit_hint_at.
+// in, with a unit_hint_at. `options` may accept a decimal comma, in the three numbers alike.
 measured_factor measure_velocity_factor(std::u16string_view length, std::u16string_view frequency,
-                                        std::u16string_view quarter_waves, length_unit unit);
+                                        std::u16string_view quarter_waves, length_unit unit,
+                                        number_options options = {});
 
 struct trimmed_stub {
     std::string cut_to;  // the length to cut the stub to, in its unit
@@ -44,8 +45,9 @@ struct trimmed_stub {
 // MHz: cut it to length x measured / target, whatever its velocity factor or number of quarter
 // waves, and cut off the rest. The three numbers must be greater than 0. A target below the
 // measured frequency needs a longer stub: an error that says by how much (never a negative
-// cut). Every fault throws a calc_error naming the text to blame.
+// cut). Every fault throws a calc_error naming the text to blame. `options` as for
+// measure_velocity_factor.
 trimmed_stub trim_stub(std::u16string_view length, std::u16string_view measured,
-                       std::u16string_view target, length_unit unit);
+                       std::u16string_view target, length_unit unit, number_options options = {});
 
 } // namespace ridi

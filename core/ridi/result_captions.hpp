@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The captions above the two results, in any length unit: "RI-DI Length (Metres)",
-// "V/F Corrected (Feet and Inches)". The window shows them in metres; ridi-calc prints them
-// before its results, in the unit it is asked for.
+// The captions of the results, in any length unit: "RI-DI Length (Metres)", "V/F Corrected
+// (Feet and Inches)", and at the measuring bench "Cut to (Metres)". The window shows the first
+// two in metres; ridi-calc prints them before its results, in the unit it is asked for, as the
+// bench page shows them.
 #pragma once
 
 #include "ridi/units.hpp"
@@ -16,7 +17,32 @@ namespace ridi {
 enum class result {
     coax_length, // the free-space length
     vf_length,   // the velocity-factor corrected length
+    cut_to,      // the length to cut a stub to (trim_stub)
+    cut_off,     // how much to cut off it
 };
+
+// The words of a result caption before its unit.
+constexpr std::u16string_view result_words(result which) noexcept {
+    switch (which) {
+    case result::coax_length:
+        return u"RI-DI Length";
+    case result::vf_length:
+        return u"V/F Corrected";
+    case result::cut_to:
+        return u"Cut to";
+    case result::cut_off:
+        return u"Cut off";
+    }
+    return u"";
+}
+
+// The caption of a measured velocity factor, which has no unit.
+inline constexpr std::u16string_view measured_factor_caption = u"Velocity factor";
+
+// The heads of the table of every cable's factor, before its corrected-length column, whose head
+// is the vf_length caption.
+inline constexpr std::u16string_view cable_column_head = u"Cable";
+inline constexpr std::u16string_view factor_column_head = u"V/F";
 
 // The unit as the result captions name it.
 constexpr std::u16string_view length_unit_caption(length_unit unit) noexcept {
@@ -42,7 +68,7 @@ constexpr std::u16string_view length_unit_caption(length_unit unit) noexcept {
 class result_caption {
 public:
     constexpr result_caption(result which, length_unit unit) noexcept {
-        append(which == result::coax_length ? u"RI-DI Length" : u"V/F Corrected");
+        append(result_words(which));
         append(u" (");
         append(length_unit_caption(unit));
         append(u")");

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ridi/error.hpp"
+#include "ridi/number_text.hpp"
 
 #include <optional>
 #include <string>
@@ -33,14 +34,20 @@ std::string format_length(double metres, length_unit unit);
 // The unit's name on the command line: "m", "cm", ..., "ft-in".
 std::string_view length_unit_name(length_unit unit) noexcept;
 
+// How feet and inches are written for read_length, as messages and hints say it.
+inline constexpr std::string_view feet_inches_forms =
+    "12'3.5\" or 12ft 3.5in, or one part alone (12', 3.5in)";
+
 // A length typed at the bench, in the measure of `unit`: metres, centimetres, millimetres,
 // inches or feet as a number (number_from_text, "." as the decimal point; a number too small
 // for a double is an error), and for feet and inches the length in inches from whole or decimal
 // feet and inches written 12'3.5" or 12ft 3.5in, either part alone (12', 3.5in), blanks
 // between the parts allowed, "ft" and "in" in any case, and the inches also as a fraction as
 // format_length writes them (1 ft 7 1/2 in). Throws a calc_error naming `field` for any other
-// text. The sign is not checked: "-1" reads as -1.
-double read_length(std::u16string_view text, length_unit unit, error_field field);
+// text. The sign is not checked: "-1" reads as -1. `options` may accept a decimal comma in the
+// numbers; a number too small for a double is refused whatever they say.
+double read_length(std::u16string_view text, length_unit unit, error_field field,
+                   number_options options = {});
 
 // A length in the measure of `unit` (inches for feet and inches, as read_length gives it) as
 // text in that unit, with the decimals of format_length: format_fixed for the units with a

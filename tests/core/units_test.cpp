@@ -137,8 +137,11 @@ TEST(Units, LengthsTypedAtTheBench) {
         length_unit unit;
         double length; // in the unit, inches for feet and inches
         const char* why;
+        bool decimal_comma = false; // as a page reads where its language writes one
     } rows[] = {
         {u"0.36", length_unit::metres, 0.36, "a number in metres"},
+        {u"0,36", length_unit::metres, 0.36, "a decimal comma where one is accepted", true},
+        {u"12'3,5\"", length_unit::feet_inches, 147.5, "a decimal comma in the inches", true},
         {u" 34.5 ", length_unit::centimetres, 34.5, "blanks around a number"},
         {u"12'3.5\"", length_unit::feet_inches, 147.5, "feet and inches with marks"},
         {u"12ft 3.5in", length_unit::feet_inches, 147.5, "feet and inches in words"},
@@ -157,7 +160,9 @@ TEST(Units, LengthsTypedAtTheBench) {
         {u"-1'", length_unit::feet_inches, -12, "a sign on the first part is read"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(ridi::read_length(row.text, row.unit, ridi::error_field::length), row.length)
+        EXPECT_EQ(ridi::read_length(row.text, row.unit, ridi::error_field::length,
+                                    {.decimal_comma = row.decimal_comma}),
+                  row.length)
             << row.why;
     }
 }

@@ -8,6 +8,9 @@
 // that it comes in one request beside the core's WebAssembly. NAMES gives the name in the site
 // of each file the page and the manifest point to, "ridi_core.wasm ridi_core.0123abcd.wasm" a
 // line (hashed_files.cmake writes it).
+#include "bench_words.hpp"
+#include "page_parts.hpp"
+
 #include "ridi/form/form.hpp"
 #include "ridi/form/form_layout.hpp"
 #include "ridi/utf.hpp"
@@ -28,46 +31,10 @@ namespace {
 
 namespace form = ridi::form;
 
-// The colour of the window's title bar, of the browser's bar around the page and of an
-// installed app's splash screen: the grey of the window's frame, and in dark mode a dark grey.
-constexpr std::string_view frame_colour = "#" RIDI_FRAME_COLOUR_HEX;
-constexpr std::string_view frame_colour_dark = "#3c4043";
-
-// Text for HTML content and for attribute values in double quotes.
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::string escaped(std::u16string_view text) {
-    return escaped(ridi::utf16_to_utf8(text));
-}
-
-std::string attribute(std::string_view name, std::string_view value) {
-    return " " + std::string(name) + "=\"" + escaped(value) + "\"";
-}
-
-std::string attribute(std::string_view name, std::u16string_view value) {
-    return attribute(name, ridi::utf16_to_utf8(value));
-}
+using ridi::web::attribute;
+using ridi::web::escaped;
+using ridi::web::frame_colour;
+using ridi::web::frame_colour_dark;
 
 // The control's box in pixels at 96 dots per inch, for the style sheet: the large-screen layout
 // places each box, the one-column layout stacks them in the document's order.
@@ -234,40 +201,8 @@ std::string colour(const form::colour& c) {
            std::to_string(c.blue) + ")";
 }
 
-// The name in the site of each file the page points to, by its plain name.
-class site_names {
-public:
-    bool read(const std::string& path) {
-        std::ifstream file(path);
-        std::string plain;
-        std::string named;
-        while (file >> plain >> named) {
-            names_[plain] = named;
-        }
-        if (!file.eof() || names_.empty()) {
-            std::cerr << "ridi_page: cannot read the names in " << path << "\n";
-            return false;
-        }
-        return true;
-    }
-    const std::string& operator[](const std::string& plain) const {
-        const auto found = names_.find(plain);
-        if (found == names_.end()) {
-            throw std::runtime_error("no name in the site for " + plain);
-        }
-        return found->second;
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> names_;
-};
-
-// The files that go inside the page, and the names of those it points to.
-struct page_parts {
-    std::string style;
-    std::vector<std::string> scripts;
-    site_names names;
-};
+using ridi::web::page_parts;
+using ridi::web::site_names;
 
 void write_page(std::ostream& out, const page_parts& parts) {
     const std::string title = escaped(form::title);
@@ -280,27 +215,8 @@ void write_page(std::ostream& out, const page_parts& parts) {
                  << ";--result-background:" << colour(form::result_background);
     window_style << ";--title-bar-light:" << frame_colour
                  << ";--title-bar-dark:" << frame_colour_dark;
-    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-        << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        << "<meta name=\"color-scheme\" content=\"light dark\">\n"
-        << "<meta name=\"description\"" << attribute("content", RIDI_DESCRIPTION) << ">\n"
-        << "<meta name=\"theme-color\" media=\"(prefers-color-scheme: light)\""
-        << attribute("content", frame_colour) << ">\n"
-        << "<meta name=\"theme-color\" media=\"(prefers-color-scheme: dark)\""
-        << attribute("content", frame_colour_dark) << ">\n"
-        << "<title>" << title << "</title>\n"
-        << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-        << "<link rel=\"icon\"" << attribute("href", parts.names["icon.svg"])
-        << " type=\"image/svg+xml\">\n"
-        << "<link rel=\"apple-touch-icon\"" << attribute("href", parts.names["icon-192.png"])
-        << ">\n"
-        // The calculation is fetched while the page is read, not after its scripts, which
-        // find its name here.
-        << "<link rel=\"preload\" id=\"core\"" << attribute("href", parts.names["ridi_core.wasm"])
-        << " as=\"fetch\" type=\"application/wasm\" crossorigin=\"anonymous\">\n"
-        << "<style>\n"
-        << parts.style << "</style>\n</head>\n<body>\n"
-        << "<main class=\"page\"" << attribute("style", window_style.str())
+    ridi::web::write_head(out, title, RIDI_DESCRIPTION, parts);
+    out << "<main class=\"page\"" << attribute("style", window_style.str())
         << ">\n"
         // The window: its frame, with the caption in a title bar as the page's heading, around
         // the client area.
@@ -318,9 +234,12 @@ void write_page(std::ostream& out, const page_parts& parts) {
     for (const form::control* control : order) {
         write_control(out, *control, control == last_input);
     }
+    const std::string bench = escaped(form::title) + std::string(ridi::web::bench_name_suffix);
     out << "</div>\n</div>\n"
-        // Under the window, outside its frame: why a cable gave 0.000.
+        // Under the window, outside its frame: why a cable gave 0.000, and the bench page.
         << "<p class=\"note\" id=\"cable_note\" aria-live=\"polite\"></p>\n"
+        << "<p class=\"bench-link\"><a" << attribute("href", ridi::web::bench_page_file) << ">"
+        << bench << "</a>: " << escaped(ridi::web::bench_summary) << "</p>\n"
         << "<p class=\"announcer\" id=\"announcer\" aria-live=\"polite\"></p>\n"
         << "</main>\n"
         << "<dialog class=\"fault\" id=\"fault\" role=\"alertdialog\" aria-modal=\"true\""
@@ -359,44 +278,15 @@ void write_manifest(std::ostream& out, const site_names& names) {
         << "\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"},\n"
         << "    {\"src\": \"" << names["icon-maskable-192.png"]
         << "\", \"sizes\": \"192x192\", \"type\": \"image/png\", \"purpose\": \"maskable\"}\n"
+        << "  ],\n"
+        << "  \"shortcuts\": [\n"
+        << "    {\"name\": \"" << title << ridi::web::bench_name_suffix << "\", \"url\": \""
+        << ridi::web::bench_page_file << "\", \"description\": \"" << ridi::web::bench_summary
+        << "\",\n"
+        << "     \"icons\": [{\"src\": \"" << names["icon-192.png"]
+        << "\", \"sizes\": \"192x192\", \"type\": \"image/png\"}]}\n"
         << "  ]\n"
         << "}\n";
-}
-
-template <class Write> bool write_file(const std::string& path, Write write) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    write(file);
-    file.close();
-    if (!file) {
-        std::cerr << "ridi_page: cannot write " << path << "\n";
-        return false;
-    }
-    return true;
-}
-
-// A file's text to go inside the page, which must not end its element early.
-bool read_part(const std::string& path, std::string_view element, std::string& text) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    if (!file || !contents) {
-        std::cerr << "ridi_page: cannot read " << path << "\n";
-        return false;
-    }
-    text = contents.str();
-    std::string lower = text;
-    for (char& c : lower) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    if (lower.find("</" + std::string(element)) != std::string::npos) {
-        std::cerr << "ridi_page: " << path << " holds \"</" << element
-                  << "\", which would end it inside the page\n";
-        return false;
-    }
-    if (!text.empty() && text.back() != '\n') {
-        text += '\n';
-    }
-    return true;
 }
 
 } // namespace
@@ -409,19 +299,20 @@ int main(int argc, char** argv) {
     try {
         const std::string site = argv[1];
         page_parts parts;
-        if (!parts.names.read(argv[2]) || !read_part(argv[3], "style", parts.style)) {
+        if (!parts.names.read(argv[2]) || !ridi::web::read_part(argv[3], "style", parts.style)) {
             return 1;
         }
         for (int i = 4; i < argc; ++i) {
-            if (!read_part(argv[i], "script", parts.scripts.emplace_back())) {
+            if (!ridi::web::read_part(argv[i], "script", parts.scripts.emplace_back())) {
                 return 1;
             }
         }
         const bool written =
-            write_file(site + "/index.html",
-                       [&parts](std::ostream& out) { write_page(out, parts); }) &&
-            write_file(site + "/manifest.webmanifest",
-                       [&parts](std::ostream& out) { write_manifest(out, parts.names); });
+            ridi::web::write_file(site + "/index.html",
+                                  [&parts](std::ostream& out) { write_page(out, parts); }) &&
+            ridi::web::write_file(site + "/manifest.webmanifest", [&parts](std::ostream& out) {
+                write_manifest(out, parts.names);
+            });
         return written ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "ridi_page: " << error.what() << "\n";

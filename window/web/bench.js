@@ -1,0 +1,288 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// RI-DI Bench: wires the four tools that ridi_bench_page wrote to the bench tools in
+// ridi_core.wasm. Every number read, every result, caption and message is the core's; this
+// script moves texts between the page, the core, the address and the one unit kept on the
+// device.
+'use strict';
+
+(() => {
+    const byId = (id) => document.getElementById(id);
+    const bench = document.querySelector('main.bench');
+    const unit_select = byId('unit');
+    const unit_hint = byId('unit_hint');
+    const announcer = byId('announcer');
+    const tools = Array.from(document.querySelectorAll('section[data-tool]'));
+    const inputs_of = (section) => Array.from(section.querySelectorAll('input'));
+    const unit_key = 'ridi-bench-unit';
+    const general_hint = unit_hint.textContent;
+
+    // "," is read as the decimal point as well where the browser's language writes one.
+    const decimal_comma = (() => {
+        try {
+            return new Intl.NumberFormat(navigator.languages)
+                .formatToParts(1.5)
+                .some((part) => part.type === 'decimal' && part.value === ',');
+        } catch {
+            return false;
+        }
+    })();
+
+    // A new result or message is read out, even when it is the same as the last one.
+    function announce(text) {
+        announcer.textContent = '';
+        requestAnimationFrame(() => {
+            announcer.textContent = text;
+        });
+    }
+
+    const unit_option = () => unit_select.selectedOptions[0];
+    function show_unit() {
+        const option = unit_option();
+        unit_hint.textContent = option.dataset.hint || general_hint;
+        for (const input of document.querySelectorAll('input[data-length]')) {
+            input.inputMode = option.dataset.keypad || 'decimal';
+        }
+    }
+    function choose_unit(name) {
+        const option = Array.from(unit_select.options).find((item) => item.dataset.name === name);
+        if (option) {
+            unit_select.value = option.value;
+        }
+    }
+
+    // The binding: a tool's input texts go to the core as UTF-16 code units, exactly as typed;
+    // its texts, its warning, or the fault's message and field come back.
+    function run_core(core, tool, unit, texts, comma) {
+        const units = texts.reduce((sum, text) => sum + text.length, 0);
+        let at = core._ridi_bench_input(units) >>> 1;
+        const memory = core.HEAPU16; // after the call: the memory may have grown
+        for (const text of texts) {
+            for (let i = 0; i < text.length; ++i) {
+                memory[at++] = text.charCodeAt(i);
+            }
+        }
+        const lengths = [0, 1, 2].map((i) => (texts[i] ?? '').length);
+        const answered = core._ridi_bench(tool, unit, ...lengths, comma ? 1 : 0) !== 0;
+        const answer = [];
+        for (let i = 0, count = core._ridi_bench_count(); i < count; ++i) {
+            answer.push(core.UTF8ToString(core._ridi_bench_text(i)));
+        }
+        return {
+            answered,
+            texts: answer,
+            warning: core.UTF8ToString(core._ridi_bench_warning()),
+            message: core.UTF8ToString(core._ridi_bench_fault_message()),
+            fault_kind: core._ridi_bench_fault_kind(),
+            fault_field: core._ridi_bench_fault_field(),
+        };
+    }
+
+    // The address holds the unit and the inputs of every tool calculated, so that it opens
+    // filled in and calculated.
+    const calculated = new Set();
+    function write_address() {
+        const params = new URLSearchParams({unit: unit_option().dataset.name});
+        for (const section of tools.filter((tool) => calculated.has(tool.id))) {
+            for (const input of inputs_of(section)) {
+                params.set(input.id, input.value);
+            }
+        }
+        history.replaceState(null, '', `#${params}`);
+    }
+    function read_address() {
+        const params = new URLSearchParams(location.hash.slice(1));
+        if (params.has('unit')) {
+            choose_unit(params.get('unit'));
+        }
+        return tools.filter((section) => {
+            let given = false;
+            for (const input of inputs_of(section).filter((item) => params.has(item.id))) {
+                input.value = params.get(input.id);
+                given = true;
+            }
+            return given;
+        });
+    }
+
+    // Shows a tool's answer, or its fault by the field it names; the other tools stay as they
+    // are.
+    function calculate(core, section) {
+        const inputs = inputs_of(section);
+        const result = run_core(core, Number(section.dataset.tool), Number(unit_select.value),
+                                inputs.map((input) => input.value), decimal_comma);
+        const tool_error = byId(`${section.id}_error`);
+        tool_error.textContent = '';
+        for (const input of inputs) {
+            input.removeAttribute('aria-invalid');
+            byId(`${input.id}_error`).textContent = '';
+        }
+        calculated.add(section.id);
+        write_address();
+        const results = byId(`${section.id}_results`);
+        if (!result.answered) {
+            const input = section.querySelector(`input[data-field="${result.fault_field}"]`);
+            if (input) {
+                input.setAttribute('aria-invalid', 'true');
+            }
+            byId(input ? `${input.id}_error` : `${section.id}_error`).textContent = result.message;
+            results.hidden = true;
+            announce(result.message);
+            return;
+        }
+        const texts = result.texts;
+        const spoken = [];
+        let next = 0;
+        for (const row of section.querySelectorAll('.result-row')) {
+            const caption = texts[next++];
+            const value = texts[next++];
+            row.querySelector('.caption').textContent = caption;
+            row.querySelector('output').value = value;
+            spoken.push(`${caption} ${value}`);
+        }
+        const table = section.querySelector('table');
+        if (table) {
+            const heads = table.querySelectorAll('th');
+            heads.forEach((head) => {
+                head.textContent = texts[next++];
+            });
+            const body = table.tBodies[0];
+            body.replaceChildren();
+            while (next < texts.length) {
+                const row = body.insertRow();
+                for (let i = 0; i < heads.length; ++i) {
+                    row.insertCell().textContent = texts[next++];
+                }
+            }
+        }
+        const warning = section.querySelector('.warning');
+        if (warning) {
+            warning.textContent = result.warning;
+            spoken.push(result.warning);
+        }
+        results.hidden = false;
+        announce(spoken.filter((text) => text !== '').join(', '));
+    }
+
+    // The WebAssembly's name in the site, which carries its contents' digest, is the preload's.
+    const core_address = byId('core').href;
+    const core = ridi_module({locateFile: () => core_address}).then((loaded) => {
+        bench.setAttribute('data-ready', '');
+        return loaded;
+    }, (error) => {
+        const where = location.protocol === 'file:'
+            ? ' Open the page from a web server, not as a file (scripts/web --serve).' : '';
+        for (const section of tools) {
+            byId(`${section.id}_error`).textContent =
+                `${document.title} could not load its calculation, ridi_core.wasm: ${error}.${where}`;
+        }
+        throw error;
+    });
+    // For the benchmarks and tests: the binding on its own, and the core once loaded.
+    window.ridi_bench_binding = {core, run_core};
+
+    // A tool asked before the core has loaded is answered as soon as it has.
+    const when_loaded = (work) => core.then((loaded) => {
+        try {
+            work(loaded);
+        } catch (error) {
+            // Only a failure of the WebAssembly engine itself, such as no memory left.
+            announce(`${document.title} could not calculate: ${error}`);
+        }
+    }, () => {});
+
+    for (const section of tools) {
+        section.querySelector('form').addEventListener('submit', (event) => {
+            event.preventDefault();
+            when_loaded((loaded) => calculate(loaded, section));
+        });
+        // The Next key goes to the next field of the tool; Go (the last field) calculates.
+        const inputs = inputs_of(section);
+        inputs.forEach((input, i) => {
+            input.addEventListener('keydown', (event) => {
+                if (event.key === 'Enter' && input.enterKeyHint === 'next') {
+                    event.preventDefault();
+                    inputs[i + 1].focus();
+                }
+            });
+        });
+    }
+
+    // The measured factor, into the own cable's tool.
+    byId('use_factor').addEventListener('click', () => {
+        const own = byId('own');
+        const frequency = inputs_of(own)[0];
+        byId('o_vf').value = byId('measure_r0').value;
+        if (frequency.value.trim() !== '') {
+            when_loaded((loaded) => calculate(loaded, own));
+        }
+        (frequency.value.trim() === '' ? frequency : byId('o_vf')).focus();
+    });
+
+    // A click selects a whole result; Copy copies it.
+    for (const output of document.querySelectorAll('output.result')) {
+        output.addEventListener('click', () => getSelection().selectAllChildren(output));
+    }
+    for (const button of document.querySelectorAll('button.copy')) {
+        button.addEventListener('click', () => {
+            const output = byId(button.dataset.copy);
+            const copied = () => {
+                button.textContent = 'Copied';
+                announce(`Copied ${output.value}`);
+                setTimeout(() => {
+                    button.textContent = 'Copy';
+                }, 1500);
+            };
+            const by_selection = () => {
+                getSelection().selectAllChildren(output);
+                if (document.execCommand('copy')) {
+                    copied();
+                }
+            };
+            if (navigator.clipboard) {
+                navigator.clipboard.writeText(output.value).then(copied, by_selection);
+            } else {
+                by_selection();
+            }
+        });
+    }
+
+    // One unit for every length on the page, kept on the device; a change recalculates the
+    // tools calculated, which read their lengths in it.
+    unit_select.addEventListener('change', () => {
+        try {
+            localStorage.setItem(unit_key, unit_option().dataset.name);
+        } catch {
+            // Without storage the unit is kept for this visit only.
+        }
+        show_unit();
+        when_loaded((loaded) => {
+            for (const section of tools.filter((tool) => calculated.has(tool.id))) {
+                calculate(loaded, section);
+            }
+            write_address();
+        });
+    });
+
+    const open_address = () => {
+        const given = read_address();
+        show_unit();
+        when_loaded((loaded) => given.forEach((section) => calculate(loaded, section)));
+    };
+    try {
+        choose_unit(localStorage.getItem(unit_key));
+    } catch {
+        // No storage: metres, or the address's unit.
+    }
+    addEventListener('hashchange', open_address);
+    open_address();
+
+    // After the page has loaded, so that filling the cache never delays a first result.
+    if ('serviceWorker' in navigator) {
+        addEventListener('load', () => {
+            navigator.serviceWorker.register('sw.js').catch(() => {
+                // Without it the page still works, only not offline.
+            });
+        });
+    }
+})();

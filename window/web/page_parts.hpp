@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 RI-DI developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the generators of the site's pages share: HTML text, the files that go inside a page,
+// and writing a page out.
+#pragma once
+
+#include "ridi/utf.hpp"
+
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ridi::web {
+
+// Text for HTML content and for attribute values in double quotes.
+inline std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+inline std::string escaped(std::u16string_view text) {
+    return escaped(ridi::utf16_to_utf8(text));
+}
+
+inline std::string attribute(std::string_view name, std::string_view value) {
+    return " " + std::string(name) + "=\"" + escaped(value) + "\"";
+}
+
+inline std::string attribute(std::string_view name, std::u16string_view value) {
+    return attribute(name, ridi::utf16_to_utf8(value));
+}
+
+// Writes a file of the site with `write`; false, said on standard error, when it cannot.
+template <class Write> bool write_file(const std::string& path, Write write) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    write(file);
+    file.close();
+    if (!file) {
+        std::cerr << "cannot write " << path << "\n";
+        return false;
+    }
+    return true;
+}
+
+// The colour of the window's title bar, of the browser's bar around a page and of an installed
+// app's splash screen: the grey of the window's frame, and in dark mode a dark grey.
+inline constexpr std::string_view frame_colour = "#" RIDI_FRAME_COLOUR_HEX;
+inline constexpr std::string_view frame_colour_dark = "#3c4043";
+
+// The name in the site of each file a page points to, by its plain name.
+class site_names {
+public:
+    bool read(const std::string& path) {
+        std::ifstream file(path);
+        std::string plain;
+        std::string named;
+        while (file >> plain >> named) {
+            names_[plain] = named;
+        }
+        if (!file.eof() || names_.empty()) {
+            std::cerr << "cannot read the names in " << path << "\n";
+            return false;
+        }
+        return true;
+    }
+    const std::string& operator[](const std::string& plain) const {
+        const auto found = names_.find(plain);
+        if (found == names_.end()) {
+            throw std::runtime_error("no name in the site for " + plain);
+        }
+        return found->second;
+    }
+
+private:
+    std::map<std::string, std::string, std::less<>> names_;
+};
+
+// The files that go inside a page, and the names of those it points to.
+struct page_parts {
+    std::string style;
+    std::vector<std::string> scripts;
+    site_names names;
+};
+
+// A page's head, up to and with the opening of its body: `title` and `description` as HTML
+// text, the style sheet inside, the icons and the core's WebAssembly by their names in the site.
+inline void write_head(std::ostream& out, const std::string& title, std::string_view description,
+                       const page_parts& parts) {
+    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+        << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+        << "<meta name=\"color-scheme\" content=\"light dark\">\n"
+        << "<meta name=\"description\"" << attribute("content", description) << ">\n"
+        << "<meta name=\"theme-color\" media=\"(prefers-color-scheme: light)\""
+        << attribute("content", frame_colour) << ">\n"
+        << "<meta name=\"theme-color\" media=\"(prefers-color-scheme: dark)\""
+        << attribute("content", frame_colour_dark) << ">\n"
+        << "<title>" << title << "</title>\n"
+        << "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
+        << "<link rel=\"icon\"" << attribute("href", parts.names["icon.svg"])
+        << " type=\"image/svg+xml\">\n"
+        << "<link rel=\"apple-touch-icon\"" << attribute("href", parts.names["icon-192.png"])
+        << ">\n"
+        // The calculation is fetched while the page is read, not after its scripts, which
+        // find its name here.
+        << "<link rel=\"preload\" id=\"core\"" << attribute("href", parts.names["ridi_core.wasm"])
+        << " as=\"fetch\" type=\"application/wasm\" crossorigin=\"anonymous\">\n"
+        << "<style>\n"
+        << parts.style << "</style>\n</head>\n<body>\n";
+}
+
+// A file's text to go inside a page in an `element` (style or script), which must not end it
+// early.
+inline bool read_part(const std::string& path, std::string_view element, std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    if (!file || !contents) {
+        std::cerr << "cannot read " << path << "\n";
+        return false;
+    }
+    text = contents.str();
+    std::string lower = text;
+    for (char& c : lower) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    if (lower.find("</" + std::string(element)) != std::string::npos) {
+        std::cerr << path << " holds \"</" << element << "\", which would end it inside the page\n";
+        return false;
+    }
+    if (!text.empty() && text.back() != '\n') {
+        text += '\n';
+    }
+    return true;
+}
+
+} // namespace ridi::web
