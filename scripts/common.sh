@@ -36,11 +36,11 @@ ridi_windows_packages=(
     g++-mingw-w64-x86-64-posix wine wine64 nsis
 )
 
-# What scripts/web adds: emscripten (its clang and node), rsvg-convert for the icons and
+# What scripts/web adds: emscripten (its clang and node), rsvg-convert and pngquant for the icons and
 # Chromium to run the tests in; npm (for the test driver, playwright-core) comes with some
 # builds of nodejs, so scripts/web installs it only where the command is missing.
 ridi_web_packages=(
-    emscripten nodejs librsvg2-bin chromium
+    emscripten nodejs librsvg2-bin pngquant chromium
 )
 
 # What scripts/coverage adds: gcovr.
