@@ -48,9 +48,9 @@ function site_size() {
                 `(target 80 KB)`);
 }
 
-// Presses Calculate as soon as the button exists and reports when the first result is painted,
-// from the start of navigation (Element Timing of the result's text).
-function first_result_probe() {
+// Reports when the result `result` is painted, from the start of navigation (Element Timing of
+// its text); with `press`, presses that button as soon as it exists.
+function result_probe({result, press}) {
     const observer = new PerformanceObserver((list) => {
         for (const entry of list.getEntries()) {
             if (entry.identifier === 'first-result') {
@@ -60,23 +60,10 @@ function first_result_probe() {
     });
     observer.observe({type: 'element', buffered: true});
     document.addEventListener('DOMContentLoaded', () => {
-        document.getElementById('coax_length_lbl').setAttribute('elementtiming', 'first-result');
-        document.getElementById('calc_cmd').click();
-    });
-}
-
-// Reports when the bench page's own-cable result is painted, from the start of navigation.
-function bench_result_probe() {
-    const observer = new PerformanceObserver((list) => {
-        for (const entry of list.getEntries()) {
-            if (entry.identifier === 'first-result') {
-                window.first_result_ms = entry.renderTime || entry.loadTime;
-            }
+        document.getElementById(result).setAttribute('elementtiming', 'first-result');
+        if (press) {
+            document.getElementById(press).click();
         }
-    });
-    observer.observe({type: 'element', buffered: true});
-    document.addEventListener('DOMContentLoaded', () => {
-        document.getElementById('own_r1').setAttribute('elementtiming', 'first-result');
     });
 }
 
@@ -135,15 +122,17 @@ function bench_result_probe() {
         // Each visit in a page of its own: a first visit in a fresh browser context (nothing
         // cached), and a return visit in one context that has been there before (the service
         // worker serves every file from its cache).
-        const visit = async (context) => {
+        // A visit to `target`, until its first result is painted: how long it took.
+        const visit = async (context, target) => {
             const page = await context.newPage();
-            await page.addInitScript(first_result_probe);
-            await page.goto(url);
+            await page.addInitScript(result_probe, target);
+            await page.goto(target.url);
             await page.waitForFunction(() => window.first_result_ms !== undefined);
             const [ms, text] = await page.evaluate(
-                () => [window.first_result_ms, document.getElementById('coax_length_lbl').value]);
-            if (text !== '0.172') {
-                throw new Error(`the first result is ${text}, not 0.172`);
+                (id) => [window.first_result_ms, document.getElementById(id).value],
+                target.result);
+            if (text !== target.expected) {
+                throw new Error(`${target.name}'s first result is ${text}, not ${target.expected}`);
             }
             await page.close();
             return ms;
@@ -153,52 +142,40 @@ function bench_result_probe() {
                         `fastest ${Math.min(...times).toFixed(1)} ms, slowest ${
                             Math.max(...times).toFixed(1)} ms over ${runs} visits (target 300 ms)`);
         };
-        const first_visits = [];
-        for (let run = 0; run < runs; ++run) {
-            const context = await browser.newContext({serviceWorkers: 'block'});
-            first_visits.push(await visit(context));
-            await context.close();
-        }
-        report('first visit', first_visits);
+        const first_visits = async (target) => {
+            const times = [];
+            for (let run = 0; run < runs; ++run) {
+                const context = await browser.newContext({serviceWorkers: 'block'});
+                times.push(await visit(context, target));
+                await context.close();
+            }
+            report(`${target.prefix}first visit`, times);
+        };
+        const return_visits = async (context, target) => {
+            const times = [];
+            for (let run = 0; run < runs; ++run) {
+                times.push(await visit(context, target));
+            }
+            report(`${target.prefix}return visit`, times);
+        };
+        // The window page, where Calculate is pressed as soon as it stands.
+        const window_page = {name: 'the page', prefix: '', url, result: 'coax_length_lbl',
+                             press: 'calc_cmd', expected: '0.172'};
+        await first_visits(window_page);
         const returning = await browser.newContext();
         const first_page = await returning.newPage();
         await first_page.goto(url);
         await first_page.evaluate(() => navigator.serviceWorker.ready);
         await first_page.close();
-        const return_visits = [];
-        for (let run = 0; run < runs; ++run) {
-            return_visits.push(await visit(returning));
-        }
-        report('return visit', return_visits);
+        await return_visits(returning, window_page);
 
         // The bench page, opened from an address that carries a tool's inputs.
-        const bench_url = `${url}bench.html#unit=m&o_freq=145&o_qw=1&o_vf=0.662`;
-        const bench_visit = async (context) => {
-            const page = await context.newPage();
-            await page.addInitScript(bench_result_probe);
-            await page.goto(bench_url);
-            await page.waitForFunction(() => window.first_result_ms !== undefined);
-            const [ms, text] = await page.evaluate(
-                () => [window.first_result_ms, document.getElementById('own_r1').value]);
-            if (text !== '0.342') {
-                throw new Error(`the bench page's first result is ${text}, not 0.342`);
-            }
-            await page.close();
-            return ms;
-        };
-        const bench_first = [];
-        for (let run = 0; run < runs; ++run) {
-            const context = await browser.newContext({serviceWorkers: 'block'});
-            bench_first.push(await bench_visit(context));
-            await context.close();
-        }
-        report('bench page, first visit', bench_first);
-        const bench_return = [];
-        for (let run = 0; run < runs; ++run) {
-            bench_return.push(await bench_visit(returning));
-        }
+        const bench_page = {name: 'the bench page', prefix: 'bench page, ',
+                            url: `${url}bench.html#unit=m&o_freq=145&o_qw=1&o_vf=0.662`,
+                            result: 'own_r1', press: null, expected: '0.342'};
+        await first_visits(bench_page);
+        await return_visits(returning, bench_page);
         await returning.close();
-        report('bench page, return visit', bench_return);
 
         const context = await browser.newContext({serviceWorkers: 'block'});
         const page = await context.newPage();

@@ -6,32 +6,12 @@
 // Prints one line per failed check and a summary; the exit status is 1 if any check failed.
 'use strict';
 
-const {chromium} = require('playwright-core');
 const {spawnSync} = require('child_process');
 const fs = require('fs');
 const path = require('path');
-const {serve} = require('../../window/web/serve.js');
+const {command_line, check, equal, run} = require('./harness.js');
 
-const [site, native_ridi_calc, shot_dir] = process.argv.slice(2);
-if (!shot_dir) {
-    console.error('usage: node bench_test.js SITE_DIR NATIVE_RIDI_CALC SCREENSHOT_DIR');
-    process.exit(2);
-}
-
-let checks = 0;
-let failures = 0;
-function check(ok, what) {
-    ++checks;
-    if (!ok) {
-        ++failures;
-        console.log(`FAIL ${what}`);
-    }
-}
-function equal(actual, expected, what) {
-    check(JSON.stringify(actual) === JSON.stringify(expected),
-          `${what}: got ${JSON.stringify(actual)?.slice(0, 400)}, expected ${
-              JSON.stringify(expected)?.slice(0, 400)}`);
-}
+const {site, native_ridi_calc, shot_dir} = command_line('bench_test.js');
 
 // ridi-calc's words for its --unit option, and the page's for its unit choice in their place.
 const page_words = (text) => text.replace(', in metres or in the unit given with --unit',
@@ -67,10 +47,6 @@ function native(tool, unit, inputs) {
     }
     return {results: lines.map(pair)};
 }
-
-const browser_args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                      '--disable-background-networking', '--disable-component-update',
-                      '--disable-sync'];
 
 async function open(context, url) {
     const page = await context.newPage();
@@ -386,32 +362,16 @@ async function offline_group(browser, base) {
     await context.close();
 }
 
-(async () => {
-    const server = await serve(site);
-    const base = `http://localhost:${server.address().port}/bench.html`;
-    const browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium', headless: true, args: browser_args});
-    try {
-        const context = await browser.newContext({locale: 'en-US', serviceWorkers: 'block'});
-        await tools_group(await open(context, base));
-        await errors_group(await open(context, base));
-        await workflow_group(await open(context, base));
-        await address_group(context, base);
-        await context.close();
-        const german = await browser.newContext({locale: 'de-DE', serviceWorkers: 'block'});
-        await decimal_comma_group(german, base);
-        await german.close();
-        await layout_group(browser, base);
-        await offline_group(browser, base);
-    } finally {
-        await browser.close();
-        server.closeAllConnections();
-        server.close();
-    }
-    console.log(`bench page tests: ${checks - failures} passed, ${failures} failed; screenshots ` +
-                `in ${shot_dir}`);
-    process.exit(failures === 0 ? 0 : 1);
-})().catch((error) => {
-    console.error(error);
-    process.exit(1);
+run('bench page tests', site, shot_dir, 'bench.html', async (browser, base) => {
+    const context = await browser.newContext({locale: 'en-US', serviceWorkers: 'block'});
+    await tools_group(await open(context, base));
+    await errors_group(await open(context, base));
+    await workflow_group(await open(context, base));
+    await address_group(context, base);
+    await context.close();
+    const german = await browser.newContext({locale: 'de-DE', serviceWorkers: 'block'});
+    await decimal_comma_group(german, base);
+    await german.close();
+    await layout_group(browser, base);
+    await offline_group(browser, base);
 });

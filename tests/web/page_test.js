@@ -6,34 +6,15 @@
 // Prints one line per failed check and a summary; the exit status is 1 if any check failed.
 'use strict';
 
-const {chromium} = require('playwright-core');
 const {spawnSync} = require('child_process');
 const crypto = require('crypto');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {serve} = require('../../window/web/serve.js');
+const {command_line, check, equal, run} = require('./harness.js');
 
-const [site, native_ridi_calc, shot_dir] = process.argv.slice(2);
-if (!shot_dir) {
-    console.error('usage: node page_test.js SITE_DIR NATIVE_RIDI_CALC SCREENSHOT_DIR');
-    process.exit(2);
-}
-
-let checks = 0;
-let failures = 0;
-function check(ok, what) {
-    ++checks;
-    if (!ok) {
-        ++failures;
-        console.log(`FAIL ${what}`);
-    }
-}
-function equal(actual, expected, what) {
-    check(JSON.stringify(actual) === JSON.stringify(expected),
-          `${what}: got ${JSON.stringify(actual)?.slice(0, 300)}, expected ${
-              JSON.stringify(expected)?.slice(0, 300)}`);
-}
+const {site, native_ridi_calc, shot_dir} = command_line('page_test.js');
 
 // The native ridi-calc's answer to one batch line: both lengths, or the message.
 function native(freq, qtr_num, cable) {
@@ -52,10 +33,6 @@ function native_cable_note(cable) {
     return run.stderr.replace(/^ridi-calc: warning: /, '')
         .replace(/ \(ridi-calc --cables lists the catalogue\)/, '').replace(/\n$/, '');
 }
-
-const browser_args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                      '--disable-background-networking', '--disable-component-update',
-                      '--disable-sync'];
 
 async function open(context, url) {
     const page = await context.newPage();
@@ -767,37 +744,20 @@ async function offline_group(browser, dir) {
     fs.rmSync(copy, {recursive: true, force: true});
 }
 
-(async () => {
-    const server = await serve(site);
-    const url = `http://localhost:${server.address().port}/`;
-    // Each launch runs in a fresh profile of its own.
-    const browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium', headless: true, args: browser_args});
-    try {
-        const context = await browser.newContext({locale: 'en-US', serviceWorkers: 'block'});
-        await texts_group(await open(context, url));
-        await calculation_group(await open(context, url), calculations, 'calculation');
-        await keyboard_group(await open(context, url));
-        await copy_group(await open(context, url));
-        await binding_group(await open(context, url));
-        await fault_group(await open(context, url));
-        await note_group(await open(context, url));
-        await bad_input_group(await open(context, url));
-        await context.close();
-        const german = await browser.newContext({locale: 'de-DE', serviceWorkers: 'block'});
-        await decimal_comma_group(german, url);
-        await german.close();
-        await layout_group(browser, url);
-        await offline_group(browser, site);
-    } finally {
-        await browser.close();
-        server.closeAllConnections();
-        server.close();
-    }
-    console.log(`page tests: ${checks - failures} passed, ${failures} failed; screenshots in ${
-        shot_dir}`);
-    process.exit(failures === 0 ? 0 : 1);
-})().catch((error) => {
-    console.error(error);
-    process.exit(1);
+run('page tests', site, shot_dir, '', async (browser, url) => {
+    const context = await browser.newContext({locale: 'en-US', serviceWorkers: 'block'});
+    await texts_group(await open(context, url));
+    await calculation_group(await open(context, url), calculations, 'calculation');
+    await keyboard_group(await open(context, url));
+    await copy_group(await open(context, url));
+    await binding_group(await open(context, url));
+    await fault_group(await open(context, url));
+    await note_group(await open(context, url));
+    await bad_input_group(await open(context, url));
+    await context.close();
+    const german = await browser.newContext({locale: 'de-DE', serviceWorkers: 'block'});
+    await decimal_comma_group(german, url);
+    await german.close();
+    await layout_group(browser, url);
+    await offline_group(browser, site);
 });

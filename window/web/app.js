@@ -21,17 +21,6 @@
     const fault = byId('fault');
     const fault_message = byId('fault_message');
 
-    // "," is read as the decimal point as well where the browser's language writes one.
-    const decimal_comma = (() => {
-        try {
-            return new Intl.NumberFormat(navigator.languages)
-                .formatToParts(1.5)
-                .some((part) => part.type === 'decimal' && part.value === ',');
-        } catch {
-            return false;
-        }
-    })();
-
     let focus_before_fault = null;
     function show_fault(message) {
         fault_message.textContent = message;
@@ -63,14 +52,7 @@
     // (a lone surrogate included); the two captions and whether it succeeded, or the fault's
     // message, come back.
     function run_core(core, texts, comma) {
-        const units = texts.reduce((sum, text) => sum + text.length, 0);
-        let at = core._ridi_input(units) >>> 1;
-        const memory = core.HEAPU16; // after the call: the memory may have grown
-        for (const text of texts) {
-            for (let i = 0; i < text.length; ++i) {
-                memory[at++] = text.charCodeAt(i);
-            }
-        }
+        ridi_site.put_texts(core._ridi_input, core, texts);
         const succeeded = core._ridi_calculate(texts[0].length, texts[1].length, texts[2].length,
                                                comma ? 1 : 0) !== 0;
         return {
@@ -86,7 +68,7 @@
 
     function calculate(core) {
         const result = run_core(core, [freq_txt.value, qtr_num_txt.value, cable_combo.value],
-                                decimal_comma);
+                                ridi_site.decimal_comma);
         coax_length_lbl.value = result.coax_length;
         vf_length_lbl.value = result.vf_length;
         if (result.succeeded) {
@@ -101,33 +83,13 @@
         }
     }
 
-    // The WebAssembly's name in the site, which carries its contents' digest, is the preload's.
-    const core_address = byId('core').href;
-    const core = ridi_module({locateFile: () => core_address}).then((loaded) => {
-        window_.setAttribute('data-ready', '');
-        return loaded;
-    }, (error) => {
-        const where = location.protocol === 'file:'
-            ? ' Open the page from a web server, not as a file (scripts/web --serve).'
-            : '';
-        show_fault(`${document.title} could not load its calculation, ridi_core.wasm: ${error}.${
-            where}`);
-        throw error;
-    });
+    // The core, loading; if it cannot, a message says why.
+    const core = ridi_site.load_core(window_, show_fault);
     // For the benchmarks: the binding on its own, and the core once loaded.
     window.ridi_binding = {core, run_core};
 
     // A click before the core has loaded is answered as soon as it has.
-    calc_cmd.addEventListener('click', () => {
-        core.then((loaded) => {
-            try {
-                calculate(loaded);
-            } catch (error) {
-                // Only a failure of the WebAssembly engine itself, such as no memory left.
-                show_fault(`${document.title} could not calculate: ${error}`);
-            }
-        }, () => {});
-    });
+    calc_cmd.addEventListener('click', () => ridi_site.when_loaded(core, calculate, show_fault));
 
     // A click selects a whole result, and copying a result copies its text alone.
     for (const result of [coax_length_lbl, vf_length_lbl]) {
@@ -290,14 +252,4 @@
     }
 
     freq_txt.focus();
-
-    // Once the page has everything, so that the service worker finds the files in the
-    // browser's cache rather than fetching them again.
-    if ('serviceWorker' in navigator) {
-        window.addEventListener('load', () => {
-            navigator.serviceWorker.register('sw.js').catch(() => {
-                // Without it the page still works, only not offline.
-            });
-        });
-    }
 })();

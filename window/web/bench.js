@@ -17,17 +17,6 @@
     const unit_key = 'ridi-bench-unit';
     const general_hint = unit_hint.textContent;
 
-    // "," is read as the decimal point as well where the browser's language writes one.
-    const decimal_comma = (() => {
-        try {
-            return new Intl.NumberFormat(navigator.languages)
-                .formatToParts(1.5)
-                .some((part) => part.type === 'decimal' && part.value === ',');
-        } catch {
-            return false;
-        }
-    })();
-
     // A new result or message is read out, even when it is the same as the last one.
     function announce(text) {
         announcer.textContent = '';
@@ -54,14 +43,7 @@
     // The binding: a tool's input texts go to the core as UTF-16 code units, exactly as typed;
     // its texts, its warning, or the fault's message and field come back.
     function run_core(core, tool, unit, texts, comma) {
-        const units = texts.reduce((sum, text) => sum + text.length, 0);
-        let at = core._ridi_bench_input(units) >>> 1;
-        const memory = core.HEAPU16; // after the call: the memory may have grown
-        for (const text of texts) {
-            for (let i = 0; i < text.length; ++i) {
-                memory[at++] = text.charCodeAt(i);
-            }
-        }
+        ridi_site.put_texts(core._ridi_bench_input, core, texts);
         const lengths = [0, 1, 2].map((i) => (texts[i] ?? '').length);
         const answered = core._ridi_bench(tool, unit, ...lengths, comma ? 1 : 0) !== 0;
         const answer = [];
@@ -110,7 +92,7 @@
     function calculate(core, section) {
         const inputs = inputs_of(section);
         const result = run_core(core, Number(section.dataset.tool), Number(unit_select.value),
-                                inputs.map((input) => input.value), decimal_comma);
+                                inputs.map((input) => input.value), ridi_site.decimal_comma);
         const tool_error = byId(`${section.id}_error`);
         tool_error.textContent = '';
         for (const input of inputs) {
@@ -164,32 +146,17 @@
         announce(spoken.filter((text) => text !== '').join(', '));
     }
 
-    // The WebAssembly's name in the site, which carries its contents' digest, is the preload's.
-    const core_address = byId('core').href;
-    const core = ridi_module({locateFile: () => core_address}).then((loaded) => {
-        bench.setAttribute('data-ready', '');
-        return loaded;
-    }, (error) => {
-        const where = location.protocol === 'file:'
-            ? ' Open the page from a web server, not as a file (scripts/web --serve).' : '';
+    // The core, loading; if it cannot, each tool says why.
+    const core = ridi_site.load_core(bench, (message) => {
         for (const section of tools) {
-            byId(`${section.id}_error`).textContent =
-                `${document.title} could not load its calculation, ridi_core.wasm: ${error}.${where}`;
+            byId(`${section.id}_error`).textContent = message;
         }
-        throw error;
     });
     // For the benchmarks and tests: the binding on its own, and the core once loaded.
     window.ridi_bench_binding = {core, run_core};
 
     // A tool asked before the core has loaded is answered as soon as it has.
-    const when_loaded = (work) => core.then((loaded) => {
-        try {
-            work(loaded);
-        } catch (error) {
-            // Only a failure of the WebAssembly engine itself, such as no memory left.
-            announce(`${document.title} could not calculate: ${error}`);
-        }
-    }, () => {});
+    const when_loaded = (work) => ridi_site.when_loaded(core, work, announce);
 
     for (const section of tools) {
         section.querySelector('form').addEventListener('submit', (event) => {
@@ -276,13 +243,4 @@
     }
     addEventListener('hashchange', open_address);
     open_address();
-
-    // After the page has loaded, so that filling the cache never delays a first result.
-    if ('serviceWorker' in navigator) {
-        addEventListener('load', () => {
-            navigator.serviceWorker.register('sw.js').catch(() => {
-                // Without it the page still works, only not offline.
-            });
-        });
-    }
 })();

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the bench page, bench.html, at build time:
-//   ridi_bench_page SITE_DIR NAMES STYLE_SHEET SCRIPT...
+//   ridi_bench_page SITE_DIR NAMES STYLE_SHEET... SCRIPT...
 // Four tools of the measuring bench, each a form with its results beside it, under one unit
 // choice. The units, their names and the feet-and-inches forms come from the core; the
 // results' captions come from the core at each calculation, through the binding. The style
-// sheet and the scripts (the core's loader, then the page's own) go inside the page.
+// sheets (the site's, then the page's own) and the scripts (the core's loader, the site's, then
+// the page's own) go inside the page.
 #include "bench_words.hpp"
 #include "page_parts.hpp"
 
@@ -17,8 +18,6 @@
 #include "ridi/version.hpp"
 
 #include <array>
-#include <exception>
-#include <iostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -192,57 +191,16 @@ void write_page(std::ostream& out, const page_parts& parts) {
         write_tool(out, tool);
     }
     out << "</main>\n"
-        << "<p class=\"announcer\" id=\"announcer\" aria-live=\"polite\"></p>\n"
-        << "<noscript><p class=\"noscript\">" << title
-        << " calculates with JavaScript and WebAssembly: turn JavaScript on for this page."
-        << "</p></noscript>\n";
-    for (const std::string& script : parts.scripts) {
-        out << "<script>\n" << script << "</script>\n";
-    }
-    out << "</body>\n</html>\n";
-}
-
-// A script without its lines that hold only a // comment, which the page need not carry.
-std::string without_comment_lines(std::string_view script) {
-    std::string kept;
-    while (!script.empty()) {
-        const std::size_t end = script.find('\n');
-        const std::string_view line =
-            script.substr(0, end == std::string_view::npos ? script.size() : end + 1);
-        script.remove_prefix(line.size());
-        const std::size_t first = line.find_first_not_of(" \t");
-        if (first == std::string_view::npos || line.substr(first, 2) != "//") {
-            kept += line;
-        }
-    }
-    return kept;
+        << "<p class=\"announcer\" id=\"announcer\" aria-live=\"polite\"></p>\n";
+    ridi::web::write_end(out, title, parts);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::cerr << "usage: ridi_bench_page SITE_DIR NAMES STYLE_SHEET SCRIPT...\n";
-        return 2;
-    }
-    try {
-        const std::string site = argv[1];
-        page_parts parts;
-        if (!parts.names.read(argv[2]) || !ridi::web::read_part(argv[3], "style", parts.style)) {
-            return 1;
-        }
-        for (int i = 4; i < argc; ++i) {
-            if (!ridi::web::read_part(argv[i], "script", parts.scripts.emplace_back())) {
-                return 1;
-            }
-            parts.scripts.back() = without_comment_lines(parts.scripts.back());
-        }
-        const bool written =
-            ridi::web::write_file(site + "/" + std::string(ridi::web::bench_page_file),
-                                  [&parts](std::ostream& out) { write_page(out, parts); });
-        return written ? 0 : 1;
-    } catch (const std::exception& error) {
-        std::cerr << "ridi_bench_page: " << error.what() << "\n";
-        return 1;
-    }
+    return ridi::web::generator_main(
+        argc, argv, "ridi_bench_page", [](const std::string& site, const page_parts& parts) {
+            return ridi::web::write_file(site + "/" + std::string(ridi::web::bench_page_file),
+                                         [&parts](std::ostream& out) { write_page(out, parts); });
+        });
 }

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the web page, index.html, and the web app manifest from the window's description, at
 // build time:
-//   ridi_page SITE_DIR NAMES STYLE_SHEET SCRIPT...
+//   ridi_page SITE_DIR NAMES STYLE_SHEET... SCRIPT...
 // Every text, box, the tab order, the access key and the cable list come from ridi_form. The
-// style sheet and the scripts (the core's loader, then the page's own) go inside the page, so
-// that it comes in one request beside the core's WebAssembly. NAMES gives the name in the site
-// of each file the page and the manifest point to, "ridi_core.wasm ridi_core.0123abcd.wasm" a
-// line (hashed_files.cmake writes it).
+// style sheets (the site's, then the page's own) and the scripts (the core's loader, the
+// site's, then the page's own) go inside the page, so that it comes in one request beside the
+// core's WebAssembly. NAMES gives the name in the site of each file the page and the manifest
+// point to, "ridi_core.wasm ridi_core.0123abcd.wasm" a line (hashed_files.cmake writes it).
 #include "bench_words.hpp"
 #include "page_parts.hpp"
 
@@ -17,9 +17,6 @@
 #include "ridi/version.hpp"
 
 #include <algorithm>
-#include <exception>
-#include <fstream>
-#include <iostream>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -247,14 +244,8 @@ void write_page(std::ostream& out, const page_parts& parts) {
         << "<h2 id=\"fault_title\">" << title << "</h2>\n"
         << "<p id=\"fault_message\"></p>\n"
         << "<form method=\"dialog\"><button class=\"command\" id=\"fault_ok\">OK</button></form>\n"
-        << "</dialog>\n"
-        << "<noscript><p class=\"noscript\">" << title
-        << " calculates with JavaScript and WebAssembly: turn JavaScript on for this page."
-        << "</p></noscript>\n";
-    for (const std::string& script : parts.scripts) {
-        out << "<script>\n" << script << "</script>\n";
-    }
-    out << "</body>\n</html>\n";
+        << "</dialog>\n";
+    ridi::web::write_end(out, title, parts);
 }
 
 void write_manifest(std::ostream& out, const site_names& names) {
@@ -292,30 +283,12 @@ void write_manifest(std::ostream& out, const site_names& names) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::cerr << "usage: ridi_page SITE_DIR NAMES STYLE_SHEET SCRIPT...\n";
-        return 2;
-    }
-    try {
-        const std::string site = argv[1];
-        page_parts parts;
-        if (!parts.names.read(argv[2]) || !ridi::web::read_part(argv[3], "style", parts.style)) {
-            return 1;
-        }
-        for (int i = 4; i < argc; ++i) {
-            if (!ridi::web::read_part(argv[i], "script", parts.scripts.emplace_back())) {
-                return 1;
-            }
-        }
-        const bool written =
-            ridi::web::write_file(site + "/index.html",
-                                  [&parts](std::ostream& out) { write_page(out, parts); }) &&
-            ridi::web::write_file(site + "/manifest.webmanifest", [&parts](std::ostream& out) {
-                write_manifest(out, parts.names);
-            });
-        return written ? 0 : 1;
-    } catch (const std::exception& error) {
-        std::cerr << "ridi_page: " << error.what() << "\n";
-        return 1;
-    }
+    return ridi::web::generator_main(
+        argc, argv, "ridi_page", [](const std::string& site, const page_parts& parts) {
+            return ridi::web::write_file(site + "/index.html",
+                                         [&parts](std::ostream& out) { write_page(out, parts); }) &&
+                   ridi::web::write_file(
+                       site + "/manifest.webmanifest",
+                       [&parts](std::ostream& out) { write_manifest(out, parts.names); });
+        });
 }

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the generators of the site's pages share: HTML text, the files that go inside a page,
-// and writing a page out.
+// a page's head and end, writing a page out and the generator's command line.
 #pragma once
 
 #include "ridi/utf.hpp"
 
+#include <exception>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -155,6 +156,80 @@ inline bool read_part(const std::string& path, std::string_view element, std::st
         text += '\n';
     }
     return true;
+}
+
+// A page's end, after its content: what it says without JavaScript, its scripts, in order, and
+// the closing of its body. `title` is HTML text.
+inline void write_end(std::ostream& out, const std::string& title, const page_parts& parts) {
+    out << "<noscript><p class=\"noscript\">" << title
+        << " calculates with JavaScript and WebAssembly: turn JavaScript on for this page."
+        << "</p></noscript>\n";
+    for (const std::string& script : parts.scripts) {
+        out << "<script>\n" << script << "</script>\n";
+    }
+    out << "</body>\n</html>\n";
+}
+
+// A script without its lines that hold only a // comment, which a page need not carry.
+inline std::string without_comment_lines(std::string_view script) {
+    std::string kept;
+    while (!script.empty()) {
+        const std::size_t end = script.find('\n');
+        const std::string_view line =
+            script.substr(0, end == std::string_view::npos ? script.size() : end + 1);
+        script.remove_prefix(line.size());
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos || line.substr(first, 2) != "//") {
+            kept += line;
+        }
+    }
+    return kept;
+}
+
+// The files that go inside a page, from a generator's command line at `first`: NAMES, then
+// style sheets (by their ".css") and scripts, each kind going in in the order given. The style
+// sheets make one; the scripts go in without their comment lines.
+inline bool read_parts(int argc, char** argv, int first, page_parts& parts) {
+    if (first >= argc || !parts.names.read(argv[first])) {
+        return false;
+    }
+    for (int i = first + 1; i < argc; ++i) {
+        const std::string path = argv[i];
+        std::string text;
+        if (path.ends_with(".css")) {
+            if (!read_part(path, "style", text)) {
+                return false;
+            }
+            parts.style += text;
+        } else {
+            if (!read_part(path, "script", text)) {
+                return false;
+            }
+            parts.scripts.push_back(without_comment_lines(text));
+        }
+    }
+    return true;
+}
+
+// A page generator's main, for its command line
+//   NAME SITE_DIR NAMES STYLE_SHEET... SCRIPT...
+// `write(site, parts)` writes its files into the site and says whether it could.
+template <class Write>
+int generator_main(int argc, char** argv, std::string_view name, Write write) {
+    if (argc < 4) {
+        std::cerr << "usage: " << name << " SITE_DIR NAMES STYLE_SHEET... SCRIPT...\n";
+        return 2;
+    }
+    try {
+        page_parts parts;
+        if (!read_parts(argc, argv, 2, parts)) {
+            return 1;
+        }
+        return write(std::string(argv[1]), parts) ? 0 : 1;
+    } catch (const std::exception& error) {
+        std::cerr << name << ": " << error.what() << "\n";
+        return 1;
+    }
 }
 
 } // namespace ridi::web
