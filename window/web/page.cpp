@@ -235,8 +235,10 @@ void write_page(std::ostream& out, const page_parts& parts) {
     out << "</div>\n</div>\n"
         // Under the window, outside its frame: why a cable gave 0.000, and the bench page.
         << "<p class=\"note\" id=\"cable_note\" aria-live=\"polite\"></p>\n"
-        << "<p class=\"bench-link\"><a" << attribute("href", ridi::web::bench_page_file) << ">"
-        << bench << "</a>: " << escaped(ridi::web::bench_summary) << "</p>\n"
+        // The whole sentence is the link: a target a finger finds.
+        << "<p class=\"bench-link\"><a" << attribute("href", ridi::web::bench_page_file)
+        << "><span class=\"name\">" << bench << "</span>: " << escaped(ridi::web::bench_summary)
+        << "</a></p>\n"
         << "<p class=\"announcer\" id=\"announcer\" aria-live=\"polite\"></p>\n"
         << "</main>\n"
         << "<dialog class=\"fault\" id=\"fault\" role=\"alertdialog\" aria-modal=\"true\""
