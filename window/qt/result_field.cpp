@@ -144,7 +144,7 @@ void result_field::paintEvent(QPaintEvent* event) {
         return;
     }
     // The selection over what shows of it: its digits, and the mark for any beyond them.
-    const auto digits = static_cast<int>(shown.size() - form::cut_mark.size());
+    const int digits = static_cast<int>(shown.size()) - static_cast<int>(form::cut_mark.size());
     const int start = selectionStart();
     const int end = start + static_cast<int>(selectedText().size());
     const int left = metrics.horizontalAdvance(shown.left(std::min(start, digits)));
