@@ -49,25 +49,16 @@ std::string synopsis(const bench_form& form, bool as_line) {
     return text;
 }
 
-// `words` of the core with ridi-calc's `hint` at `at`, a place the core marks, or none.
-std::string with_hint(std::string_view words, std::size_t at, std::string_view hint) {
-    std::string text(words);
-    if (at != no_unit_hint) {
-        text.insert(at, hint);
-    }
-    return text;
-}
-
 // Where the core names the unit a length was read in, the option that chose it.
 constexpr std::string_view see_unit_option = ", see --unit";
 
 // A bench error as ridi-calc reports it: where the core asks for a length, the unit it is read
 // in (metres unless --unit says otherwise); where it names that unit, the option that chose it.
 std::string message_of(const calc_error& error) {
-    return with_hint(error.what(), error.unit_hint_at(),
-                     error.field() == error_field::length
-                         ? ", in metres or in the unit given with --unit"
-                         : see_unit_option);
+    return with_unit_hint(error.what(), error.unit_hint_at(),
+                          error.field() == error_field::length
+                              ? ", in metres or in the unit given with --unit"
+                              : see_unit_option);
 }
 
 // What either form gives: one value (the factor) or two (cut to, cut off), and a warning.
@@ -84,7 +75,7 @@ bench_result compute(const bench_form& form, std::span<const std::u16string> fie
             fields[0], fields[1], fields.size() > 2 ? std::u16string_view(fields[2]) : u"1", unit);
         result.values[0] = std::move(measured.factor);
         result.warning =
-            with_hint(measured.warning, measured.warning_unit_hint_at, see_unit_option);
+            with_unit_hint(measured.warning, measured.warning_unit_hint_at, see_unit_option);
     } else {
         trimmed_stub trimmed = trim_stub(fields[0], fields[1], fields[2], unit);
         result.values = {std::move(trimmed.cut_to), std::move(trimmed.cut_off)};

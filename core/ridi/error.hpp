@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace ridi {
 
@@ -44,6 +45,16 @@ enum class error_field {
 
 // Where a message or warning says nothing of how the unit of a length is chosen.
 inline constexpr std::size_t no_unit_hint = std::string::npos;
+
+// `words` with a front-end's `hint` inserted at `at`, a place a message or warning marks for
+// saying how the unit is chosen, or as they are at no_unit_hint.
+inline std::string with_unit_hint(std::string_view words, std::size_t at, std::string_view hint) {
+    std::string text(words);
+    if (at != no_unit_hint) {
+        text.insert(at, hint);
+    }
+    return text;
+}
 
 // The message speaks of cables, lengths and numbers, never of how a front-end is used. Where it
 // asks again for a length it could not read (error_field::length), in a unit the reader is not

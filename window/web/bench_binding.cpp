@@ -50,15 +50,6 @@ bench_state& state() {
     return shared;
 }
 
-// `words` of the core with the page's `hint` at `at`, or as they are.
-std::string with_hint(std::string_view words, std::size_t at, std::string_view hint) {
-    std::string text(words);
-    if (at != ridi::no_unit_hint) {
-        text.insert(at, hint);
-    }
-    return text;
-}
-
 std::string caption(ridi::result which, ridi::length_unit unit) {
     return ridi::utf16_to_utf8(ridi::result_caption(which, unit).text());
 }
@@ -97,8 +88,8 @@ void run_tool(bench_tool tool, ridi::length_unit unit,
         texts = {ridi::utf16_to_utf8(ridi::measured_factor_caption), std::move(measured.factor)};
         if (!measured.warning.empty()) {
             page.warning = std::string(ridi::web::warning_prefix) +
-                           with_hint(measured.warning, measured.warning_unit_hint_at,
-                                     ridi::web::unit_choice_hint);
+                           ridi::with_unit_hint(measured.warning, measured.warning_unit_hint_at,
+                                                ridi::web::unit_choice_hint);
         }
         return;
     }
@@ -153,10 +144,10 @@ EMSCRIPTEN_KEEPALIVE int ridi_bench(int tool, int unit, std::size_t first, std::
     } catch (const ridi::calc_error& error) {
         page.fault_kind = static_cast<int>(error.kind());
         page.fault_field = static_cast<int>(error.field());
-        page.fault_message =
-            with_hint(error.what(), error.unit_hint_at(),
-                      error.field() == ridi::error_field::length ? ridi::web::length_unit_hint
-                                                                 : ridi::web::unit_choice_hint);
+        page.fault_message = ridi::with_unit_hint(error.what(), error.unit_hint_at(),
+                                                  error.field() == ridi::error_field::length
+                                                      ? ridi::web::length_unit_hint
+                                                      : ridi::web::unit_choice_hint);
     } catch (const std::exception& error) {
         page.fault_message = error.what();
     }
