@@ -3,8 +3,14 @@
 # What the build finds on the build machine, each with the Debian package that brings it: a
 # configuration without one stops with a line that names the package to install.
 
-# ridi_missing(WHAT PACKAGE): stops the configuration, naming the package.
+# ridi_missing(WHAT PACKAGE): stops the configuration, naming the package. In a Debian package
+# build (debian/rules gives RIDI_DEBIAN_VERSION) only the Build-Depends are installed, so the
+# package belongs there.
 function(ridi_missing what package)
+    if(DEFINED RIDI_DEBIAN_VERSION)
+        message(FATAL_ERROR "${what} not found: add ${package} to the Build-Depends in "
+            "debian/control")
+    endif()
     message(FATAL_ERROR "${what} not found: install the Debian package ${package} "
         "(apt-get install ${package}); scripts/run and scripts/test install everything")
 endfunction()

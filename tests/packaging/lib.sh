@@ -49,7 +49,3 @@ check_window_links() { # bindir
     check_equal "libraries of $1/ridi that are not found" "" "$missing"
 }
 
-# The .deb the package_deb fixture builds.
-deb_path() {
-    echo "$deb_dir/ridi_${version}_$(dpkg --print-architecture).deb"
-}
