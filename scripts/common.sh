@@ -6,14 +6,16 @@
 ridi_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ridi_build=${RIDI_BUILD_DIR:-$ridi_root/build}
 
-# Everything the build, the tests and the benchmarks use, as Debian 12 packages.
+# The packages that build RI-DI are the Build-Depends of debian/control, installed from there
+# (ridi_install). Here: what the project's own builds, tests and benchmarks add to them, as
+# Debian 12 packages.
 ridi_packages=(
-    build-essential cmake ninja-build pkg-config
-    libgtest-dev libgmock-dev googletest libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-    fonts-liberation2 fonts-dejavu-core
+    # the presets' generator
+    ninja-build
+    libbenchmark-dev
     xvfb xauth
-    netpbm desktop-file-utils appstream man-db groff-base dpkg-dev binutils-mingw-w64-x86-64
+    # the install tree's checks: desktop entry, metainfo, manual pages, Windows resources
+    desktop-file-utils appstream man-db groff-base binutils-mingw-w64-x86-64
     # the licence and Debian policy checks
     reuse lintian
     # the real window on Xvfb: its X11 class, and what screen readers find over AT-SPI
@@ -22,18 +24,18 @@ ridi_packages=(
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     # bench/batch_throughput
     hyperfine mawk
-    # the core reads numbers with fast_float everywhere, and writes the shortest digits with
-    # Dragonbox where the C++ library cannot (the Windows and web builds)
-    libfast-float-dev libdragonbox-dev
+    # the shortest digits of a number where the C++ library cannot write them (the Windows and
+    # web builds)
+    libdragonbox-dev
     # the Windows and web zips, and the tests that open them
     zip unzip
 )
 
 # What scripts/windows adds: the MinGW-w64 cross compiler (POSIX threads), Wine to run the
-# Windows programs and their tests (64-bit only) and NSIS for the installer. GoogleTest's source
-# (googletest), Xvfb and zip come with the packages above.
+# Windows programs and their tests (64-bit only), NSIS for the installer and GoogleTest's source,
+# built for Windows. Xvfb and zip come with the packages above.
 ridi_windows_packages=(
-    g++-mingw-w64-x86-64-posix wine wine64 nsis
+    g++-mingw-w64-x86-64-posix wine wine64 nsis googletest
 )
 
 # What scripts/web adds: emscripten (its clang and node), rsvg-convert and pngquant for the icons and
@@ -47,13 +49,29 @@ ridi_web_packages=(
 ridi_coverage_packages=(gcovr)
 
 # What scripts/fresh needs on this machine, outside the root it makes: mmdebstrap to make the
-# root and git to copy the checkout into it.
+# root and git to copy the checkout into it. scripts/debian uses them too, to make the chroot of
+# its clean builds and the source package from the checkout.
 ridi_fresh_packages=(mmdebstrap git)
 
-# Installs RI-DI's packages and those named that are not installed yet (apt-get; sudo when not
-# root).
+# What scripts/debian --test adds to check the Debian package: sbuild (in a user namespace, with
+# uidmap), autopkgtest, blhc, and reprotest with what varies the build (faketime, disorderfs)
+# and shows a difference (diffoscope).
+ridi_debian_packages=(sbuild uidmap autopkgtest blhc reprotest faketime disorderfs diffoscope-minimal)
+
+# Installs the Build-Depends of debian/control, RI-DI's packages above and those named, where
+# they are not installed yet (apt-get; sudo when not root).
 ridi_install() {
+    ridi_install_build_depends
     ridi_install_only "${ridi_packages[@]}" "$@"
+}
+
+# Installs the Build-Depends of debian/control (and build-essential) where any is missing.
+ridi_install_build_depends() {
+    if ! command -v dpkg-checkbuilddeps >/dev/null ||
+        ! dpkg-checkbuilddeps "$ridi_root/debian/control" 2>/dev/null; then
+        echo "Installing the Build-Depends of debian/control"
+        ridi_apt_get build-dep "$ridi_root"
+    fi
 }
 
 # Installs just the packages named that are not installed yet.
@@ -64,12 +82,27 @@ ridi_install_only() {
             || missing+=("$package")
     done
     [ "${#missing[@]}" -eq 0 ] && return 0
-    local sudo=
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    ridi_apt_get install "${missing[@]}"
+}
+
+# apt-get COMMAND ARGS..., without questions or recommended packages, after one update of the
+# package lists per script.
+ridi_apt_get() {
+    if [ -z "${ridi_apt_updated:-}" ]; then
+        ridi_as_root apt-get update -qq
+        ridi_apt_updated=1
+    fi
+    ridi_as_root env DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends "$@"
+}
+
+# Runs a command as root: through sudo when not root already.
+ridi_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
 }
 
 # Configures and builds the project through a preset of CMakePresets.json (default: "default",
