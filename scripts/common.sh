@@ -53,10 +53,12 @@ ridi_coverage_packages=(gcovr)
 # its clean builds and the source package from the checkout.
 ridi_fresh_packages=(mmdebstrap git)
 
-# What scripts/debian --test adds to check the Debian package: sbuild (in a user namespace, with
-# uidmap), autopkgtest, blhc, and reprotest with what varies the build (faketime, disorderfs)
-# and shows a difference (diffoscope).
-ridi_debian_packages=(sbuild uidmap autopkgtest blhc reprotest faketime disorderfs diffoscope-minimal)
+# What scripts/debian --test adds to check the Debian package: sbuild and autopkgtest (in a user
+# namespace, with uidmap, from a root that mmdebstrap packs with zstd), blhc, and reprotest with
+# what varies the build (faketime, disorderfs) and shows a difference (diffoscope).
+ridi_debian_packages=(
+    sbuild autopkgtest uidmap zstd blhc reprotest faketime disorderfs diffoscope-minimal
+)
 
 # Installs the Build-Depends of debian/control, RI-DI's packages above and those named, where
 # they are not installed yet (apt-get; sudo when not root).
