@@ -6,20 +6,20 @@
 ridi_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ridi_build=${RIDI_BUILD_DIR:-$ridi_root/build}
 
-# The packages that build RI-DI are the Build-Depends of debian/control, installed from there
-# (ridi_install). Here: what the project's own builds, tests and benchmarks add to them, as
-# Debian 12 packages.
+# The packages that build RI-DI are the Build-Depends of debian/control, and the tools its tests
+# run (Xvfb, xprop, man, groff, python3) are the test dependencies of debian/tests/control, which
+# the project's own tests use too; ridi_install installs both from there. Here: what the
+# project's own builds, tests and benchmarks add to them, as Debian 12 packages.
 ridi_packages=(
     # the presets' generator
     ninja-build
     libbenchmark-dev
-    xvfb xauth
-    # the install tree's checks: desktop entry, metainfo, manual pages, Windows resources
-    desktop-file-utils appstream man-db groff-base binutils-mingw-w64-x86-64
+    # the install tree's checks: desktop entry, metainfo, Windows resources
+    desktop-file-utils appstream binutils-mingw-w64-x86-64
     # the licence and Debian policy checks
     reuse lintian
-    # the real window on Xvfb: its X11 class, and what screen readers find over AT-SPI
-    x11-utils dbus-daemon at-spi2-core python3-pyatspi
+    # the real window on Xvfb: what screen readers find over AT-SPI
+    dbus-daemon at-spi2-core python3-pyatspi
     # scripts/harden: libFuzzer (a Recommends of clang, so by name), its symbolizer, clang-tidy
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     # bench/batch_throughput
@@ -60,11 +60,16 @@ ridi_debian_packages=(
     sbuild autopkgtest uidmap zstd blhc reprotest faketime disorderfs diffoscope-minimal
 )
 
-# Installs the Build-Depends of debian/control, RI-DI's packages above and those named, where
-# they are not installed yet (apt-get; sudo when not root).
+# Installs the Build-Depends of debian/control, the test dependencies of debian/tests/control,
+# RI-DI's packages above and those named, where they are not installed yet (apt-get; sudo when
+# not root).
 ridi_install() {
     ridi_install_build_depends
-    ridi_install_only "${ridi_packages[@]}" "$@"
+    local test_depends
+    # The Depends fields, without the package under test and any version.
+    mapfile -t test_depends < <(sed -n 's/^Depends://p' "$ridi_root/debian/tests/control" |
+        tr ',' '\n' | sed 's/([^)]*)//; s/^ *//; s/ *$//' | grep -vxE 'ridi|@|' | sort -u)
+    ridi_install_only "${test_depends[@]}" "${ridi_packages[@]}" "$@"
 }
 
 # Installs the Build-Depends of debian/control (and build-essential) where any is missing.
