@@ -10,7 +10,9 @@
 # googletest) with the project's compiler, and runs each test program whole, once, through
 # CMAKE_CROSSCOMPILING_EMULATOR (Wine): listing its cases would start Wine at build time or
 # before the Wine set-up of the test run, and one start per program is much faster.
-if(CMAKE_CROSSCOMPILING)
+if(NOT BUILD_TESTING)
+    # No test is built (as in Debian's nocheck builds): GoogleTest is not needed.
+elseif(CMAKE_CROSSCOMPILING)
     set(RIDI_GTEST_SOURCE "/usr/src/googletest/googletest" CACHE PATH
         "GoogleTest's source, built for the target in a cross build")
     if(NOT EXISTS "${RIDI_GTEST_SOURCE}/CMakeLists.txt")
