@@ -75,7 +75,7 @@ function result_probe({result, press}) {
         const name = new URL(request.url, 'http://localhost').pathname;
         fetched.set(name, (fetched.get(name) || 0) + 1);
     });
-    const url = `http://localhost:${server.address().port}/`;
+    const url = server.url;
     const browser = await chromium.launch({
         executablePath: '/usr/bin/chromium', headless: true,
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -207,7 +207,6 @@ function result_probe({result, press}) {
         await context.close();
     } finally {
         await browser.close();
-        server.closeAllConnections();
         server.close();
     }
 })().catch((error) => {

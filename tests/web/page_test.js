@@ -644,7 +644,7 @@ async function offline_group(browser, dir) {
     const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'ridi-site-'));
     fs.cpSync(dir, copy, {recursive: true});
     const server = await serve(copy);
-    const url = `http://localhost:${server.address().port}/`;
+    const url = server.url;
     const fetched = new Map(); // a file of the site: times the server sent it
     server.on('request', (request) => {
         const name = new URL(request.url, url).pathname.replace(/\/$/, '/index.html');
@@ -739,7 +739,6 @@ async function offline_group(browser, dir) {
     check(served.endsWith('<!-- a new version -->\n'),
           'offline: the new version\'s page is kept, not the old one');
     await context.close();
-    server.closeAllConnections();
     server.close();
     fs.rmSync(copy, {recursive: true, force: true});
 }

@@ -3,7 +3,11 @@
 // Serves a built site on this computer only, for trying it out and for the tests:
 //   node serve.js SITE_DIR [PORT]   (PORT 0 or none: any free port)
 // Prints the address when it listens. Also usable as a module: serve(dir, port) resolves to
-// the server once it listens.
+// the server once it listens; its `url` is the address to use.
+//
+// It listens on both loopback addresses, 127.0.0.1 and ::1, on one port: "localhost" is ::1
+// first on a standard Debian machine (its /etc/hosts names both), and some clients, Node's
+// fetch among them, try only the first address they are given.
 'use strict';
 
 const fs = require('fs');
@@ -20,9 +24,8 @@ const types = {
     '.png': 'image/png',
 };
 
-function serve(dir, port = 0) {
-    const root = path.resolve(dir);
-    const server = http.createServer((request, response) => {
+function site_handler(root) {
+    return (request, response) => {
         let name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
         if (name.endsWith('/')) {
             name += 'index.html';
@@ -47,11 +50,60 @@ function serve(dir, port = 0) {
             });
             response.end(body);
         });
-    });
+    };
+}
+
+function listen(handler, port, host) {
     return new Promise((resolve, reject) => {
+        const server = http.createServer(handler);
         server.once('error', reject);
-        server.listen(port, '127.0.0.1', () => resolve(server));
+        server.listen(port, host, () => resolve(server));
     });
+}
+
+// The site's server on the loopback addresses: `url` is where it answers, `on('request', f)`
+// hears every request, `close()` ends it.
+class LoopbackServer {
+    constructor(servers) {
+        this.servers = servers;
+        this.port = servers[0].address().port;
+        this.url = `http://localhost:${this.port}/`;
+    }
+    on(event, listener) {
+        for (const server of this.servers) {
+            server.on(event, listener);
+        }
+        return this;
+    }
+    close() {
+        for (const server of this.servers) {
+            server.closeAllConnections();
+            server.close();
+        }
+    }
+}
+
+// A machine without IPv6 has no ::1 to listen on, and its localhost is 127.0.0.1 alone.
+const no_ipv6 = new Set(['EADDRNOTAVAIL', 'EAFNOSUPPORT']);
+
+async function serve(dir, port = 0) {
+    const handler = site_handler(path.resolve(dir));
+    // With any free port asked for, the port 127.0.0.1 was given may be taken on ::1: try again.
+    for (let attempt = 0;; ++attempt) {
+        const v4 = await listen(handler, port, '127.0.0.1');
+        try {
+            const v6 = await listen(handler, v4.address().port, '::1');
+            return new LoopbackServer([v4, v6]);
+        } catch (error) {
+            if (no_ipv6.has(error.code)) {
+                return new LoopbackServer([v4]);
+            }
+            v4.close();
+            if (error.code !== 'EADDRINUSE' || port !== 0 || attempt === 20) {
+                throw error;
+            }
+        }
+    }
 }
 
 module.exports = {serve};
@@ -63,7 +115,7 @@ if (require.main === module) {
         process.exit(2);
     }
     serve(dir, Number(port || 0)).then((server) => {
-        console.log(`RI-DI is served at http://localhost:${server.address().port}/ (Ctrl+C ends)`);
+        console.log(`RI-DI is served at ${server.url} (Ctrl+C ends)`);
     }, (error) => {
         console.error(`serve.js: ${error.message}`);
         process.exit(1);
