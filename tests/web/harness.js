@@ -5,7 +5,7 @@
 'use strict';
 
 const dns = require('dns');
-const {chromium} = require('playwright-core');
+const {launch} = require('./browser.js');
 const {serve} = require('../../window/web/serve.js');
 
 // SITE_DIR NATIVE_RIDI_CALC SCREENSHOT_DIR, or the usage and exit status 2.
@@ -33,9 +33,6 @@ function equal(actual, expected, what) {
               JSON.stringify(expected)?.slice(0, 400)}`);
 }
 
-const browser_args = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-                      '--disable-background-networking', '--disable-component-update',
-                      '--disable-sync'];
 
 // Serves `site`, launches the browser (each launch in a fresh profile of its own) and runs
 // `groups(browser, address)` with the address of `page` in the site; then prints the count
@@ -51,8 +48,7 @@ function run(name, site, shot_dir, page, groups) {
             check(answer.ok, `the site answers at ${host}, one of localhost's addresses (${
                 answer.cause?.code ?? answer.status})`);
         }
-        const browser = await chromium.launch({
-            executablePath: '/usr/bin/chromium', headless: true, args: browser_args});
+        const browser = await launch();
         try {
             await groups(browser, address);
         } finally {
