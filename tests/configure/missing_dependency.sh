@@ -45,7 +45,6 @@ ignored=$(IFS=';' && echo "${program_dirs[*]}")
 # its one message names | why
 rows=(
     "web|rsvg-convert pngquant|librsvg2-bin|the icons' renderer is in librsvg2-bin, not in the library's package"
-    "default|xpmtoppm pamtopng|netpbm|the packaging's icon converters"
 )
 for row in "${rows[@]}"; do
     IFS='|' read -r preset hidden package why <<<"$row"
