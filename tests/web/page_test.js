@@ -11,6 +11,7 @@ const crypto = require('crypto');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const {pathToFileURL} = require('url');
 const {serve} = require('../../window/web/serve.js');
 const {command_line, check, equal, run, new_context, within} = require('./harness.js');
 
@@ -645,7 +646,7 @@ async function layout_group(browser, url) {
 async function file_group(context, dir) {
     // Opened as a file, the page cannot load its WebAssembly, and says where to open it from.
     const page = await context.newPage();
-    await page.goto(`file://${path.resolve(dir, 'index.html')}`);
+    await page.goto(pathToFileURL(path.resolve(dir, 'index.html')).href);
     await page.waitForSelector('#fault[open]');
     const message = await page.textContent('#fault_message');
     check(/open the page from a web server/i.test(message),
