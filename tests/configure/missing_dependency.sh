@@ -44,7 +44,7 @@ ignored=$(IFS=';' && echo "${program_dirs[*]}")
 # preset | the programs hidden, in the order the configuration looks for them | the package
 # its one message names | why
 rows=(
-    "web|rsvg-convert pngquant|librsvg2-bin|the icons' renderer is in librsvg2-bin, not in the library's package"
+    "web|rsvg-convert pngquant|librsvg2-bin|the icons' renderer, not the library's package"
 )
 for row in "${rows[@]}"; do
     IFS='|' read -r preset hidden package why <<<"$row"
@@ -60,7 +60,9 @@ for row in "${rows[@]}"; do
     check_equal "$preset, $why: the configuration fails" 1 "$status"
     check_equal "$preset, $why: one message, for the first program missing" 1 \
         "$(grep -o 'not found: install the Debian package' <<<"$words" | wc -l)"
-    grep -qF "the program $first not found: install the Debian package $package (apt-get install $package)" <<<"$words" ||
-        fail "$preset, $why: the message names $package for $first: $(grep -A4 'CMake Error' <<<"$output")"
+    expected="the program $first not found: install the Debian package $package"
+    grep -qF "$expected (apt-get install $package)" <<<"$words" ||
+        fail "$preset, $why: the message names $package for $first:" \
+            "$(grep -A4 'CMake Error' <<<"$output")"
 done
 finish
