@@ -18,7 +18,7 @@
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
-const {chromium} = require(path.join(__dirname, '../tests/web/node_modules/playwright-core'));
+const {launch} = require(path.join(__dirname, '../tests/web/browser.js'));
 const {serve} = require(path.join(__dirname, '../window/web/serve.js'));
 
 const [site, runs_text] = process.argv.slice(2);
@@ -75,12 +75,8 @@ function result_probe({result, press}) {
         const name = new URL(request.url, 'http://localhost').pathname;
         fetched.set(name, (fetched.get(name) || 0) + 1);
     });
-    const url = `http://localhost:${server.address().port}/`;
-    const browser = await chromium.launch({
-        executablePath: '/usr/bin/chromium', headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-               '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    });
+    const url = server.url;
+    const browser = await launch();
     try {
         // Warm the server and the disk cache once.
         const warm = await browser.newContext({serviceWorkers: 'block'});
@@ -207,7 +203,6 @@ function result_probe({result, press}) {
         await context.close();
     } finally {
         await browser.close();
-        server.closeAllConnections();
         server.close();
     }
 })().catch((error) => {
