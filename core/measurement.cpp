@@ -54,16 +54,16 @@ std::string with_unit(std::string text, length_unit unit) {
 // Words for the user, and where a front-end may say in them how the unit they name is chosen.
 struct hinted_text {
     std::string text;
-    std::size_t unit_hint_at;
+    unit_hint hint;
 };
 
 // The unit the length was read in, "(read in m)", between `before` and `after`; the hint goes
 // before the ")".
 hinted_text read_in(std::string_view before, length_unit unit, std::string_view after) {
-    hinted_text words{std::string(before), 0};
+    hinted_text words{std::string(before), {}};
     words.text += "(read in ";
     words.text += length_unit_name(unit);
-    words.unit_hint_at = words.text.size();
+    words.hint = {unit_hint::kind::chosen_by, words.text.size()};
     words.text += ')';
     words.text += after;
     return words;
@@ -89,8 +89,7 @@ std::string too_short(double stub, double needed, length_unit unit) {
 // A factor no cable has, and what to check, the unit of the length among it.
 [[noreturn]] void fail_factor(std::string_view before, length_unit unit, std::string_view after) {
     const hinted_text message = read_in(before, unit, after);
-    throw calc_error(error_kind::out_of_range, error_field::none, message.text,
-                     message.unit_hint_at);
+    throw calc_error(error_kind::out_of_range, error_field::none, message.text, message.hint);
 }
 
 } // namespace
@@ -141,7 +140,7 @@ measured_factor measure_velocity_factor(std::u16string_view length, std::u16stri
                                           "length, its unit ",
                                       unit, " and the number of quarter waves");
         measured.warning = std::move(warning.text);
-        measured.warning_unit_hint_at = warning.unit_hint_at;
+        measured.warning_hint = warning.hint;
     }
     return measured;
 }

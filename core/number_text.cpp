@@ -93,7 +93,9 @@ std::string_view field_example(error_field field) {
                                     std::string_view fault, std::string_view joint = ": ") {
     const std::string message = text_message(field, text, fault, field_example(field), joint);
     throw calc_error(kind, field, message,
-                     field == error_field::length ? message.size() - 1 : no_unit_hint);
+                     field == error_field::length
+                         ? unit_hint{unit_hint::kind::read_in, message.size() - 1}
+                         : unit_hint{});
 }
 
 // The number texts come as UTF-16 (the form) or UTF-8 (ridi-calc's arguments and lines), read

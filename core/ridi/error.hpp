@@ -43,37 +43,63 @@ enum class error_field {
     velocity_factor,    // a cable's own velocity factor (velocity_factor_from_text)
 };
 
-// Where a message or warning says nothing of how the unit of a length is chosen.
-inline constexpr std::size_t no_unit_hint = std::string::npos;
+// A place in a message or warning where a front-end may say, in its own words, how its user
+// chooses the unit of a length; the core decides which of two things is to be said there.
+struct unit_hint {
+    enum class kind {
+        none,      // nothing: the words say nothing of a unit
+        read_in,   // the core asks again for a length, in a unit the reader is not told
+        chosen_by, // the core names the unit a length was read in: how it was chosen
+    };
+    kind what = kind::none;
+    std::size_t at = 0; // a byte offset in the words
+};
 
-// `words` with a front-end's `hint` inserted at `at`, a place a message or warning marks for
-// saying how the unit is chosen, or as they are at no_unit_hint.
-inline std::string with_unit_hint(std::string_view words, std::size_t at, std::string_view hint) {
+// A front-end's words for each kind of unit hint: ridi-calc names its option, the bench page
+// its unit choice.
+struct unit_hint_words {
+    std::string_view read_in;   // ", in metres or in the unit given with ..."
+    std::string_view chosen_by; // ", see ..."
+};
+
+// `words` with the front-end's words for `hint` put in at its place.
+inline std::string with_unit_hint(std::string_view words, unit_hint hint,
+                                  const unit_hint_words& front_end) {
     std::string text(words);
-    if (at != no_unit_hint) {
-        text.insert(at, hint);
+    switch (hint.what) {
+    case unit_hint::kind::none:
+        break;
+    case unit_hint::kind::read_in:
+        text.insert(hint.at, front_end.read_in);
+        break;
+    case unit_hint::kind::chosen_by:
+        text.insert(hint.at, front_end.chosen_by);
+        break;
     }
     return text;
 }
 
-// The message speaks of cables, lengths and numbers, never of how a front-end is used. Where it
-// asks again for a length it could not read (error_field::length), in a unit the reader is not
-// told, or names the unit a length was read in, unit_hint_at is the place just after those
-// words, where a front-end may say how its user chooses that unit.
+// The message speaks of cables, lengths and numbers, never of how a front-end is used; where
+// it concerns the unit of a length, its unit_hint says where a front-end may say how its user
+// chooses that unit (message()).
 class calc_error : public std::runtime_error {
 public:
-    calc_error(error_kind kind, error_field field, const std::string& message,
-               std::size_t unit_hint_at = no_unit_hint)
-        : std::runtime_error(message), kind_(kind), field_(field), unit_hint_at_(unit_hint_at) {}
+    calc_error(error_kind kind, error_field field, const std::string& message, unit_hint hint = {})
+        : std::runtime_error(message), kind_(kind), field_(field), hint_(hint) {}
 
     error_kind kind() const noexcept { return kind_; }
     error_field field() const noexcept { return field_; }
-    std::size_t unit_hint_at() const noexcept { return unit_hint_at_; }
+    unit_hint hint() const noexcept { return hint_; }
+
+    // The message with `front_end`'s words for its unit hint.
+    std::string message(const unit_hint_words& front_end) const {
+        return with_unit_hint(what(), hint_, front_end);
+    }
 
 private:
     error_kind kind_;
     error_field field_;
-    std::size_t unit_hint_at_;
+    unit_hint hint_;
 };
 
 } // namespace ridi

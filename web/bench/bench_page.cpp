@@ -2,114 +2,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the bench page, bench.html, at build time:
 //   ridi_bench_page SITE_DIR NAMES STYLE_SHEET... SCRIPT...
-// Four tools of the measuring bench, each a form with its results beside it, under one unit
-// choice. The units, their names and the feet-and-inches forms come from the core; the
+// The tools of the measuring bench (bench_tools), each a form with its results beside it, under
+// one unit choice. The units, their names and the feet-and-inches forms come from the core; the
 // results' captions come from the core at each calculation, through the binding. The style
 // sheets (the site's, then the page's own) and the scripts (the core's loader, the site's, then
 // the page's own) go inside the page.
+#include "bench_tools.hpp"
 #include "bench_words.hpp"
 #include "page_parts.hpp"
 
-#include "ridi/error.hpp"
 #include "ridi/form/form.hpp"
 #include "ridi/result_captions.hpp"
 #include "ridi/units.hpp"
-#include "ridi/utf.hpp"
 #include "ridi/version.hpp"
 
-#include <array>
-#include <span>
+#include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
-using ridi::error_field;
 using ridi::web::attribute;
+using ridi::web::bench_tool;
 using ridi::web::escaped;
 
-// One input of a tool: its id (also its name in the page's address), caption, the hint shown
-// under it, the field the core names in a fault about it, and its starting text.
-struct bench_field {
-    std::string_view id;
-    std::string_view caption;
-    std::string_view hint;
-    error_field field;
-    bool is_length; // read in the unit chosen
-    std::string_view starting = {};
-};
-
-// One tool: its id, the binding's number for it, title, one line on what it does, inputs, and
-// how many results (caption and value) it shows in rows.
-struct bench_tool {
-    std::string_view id;
-    int binding;
-    std::string_view title;
-    std::string_view about;
-    std::vector<bench_field> fields;
-    int result_rows;
-};
-
-// In the order of work at the bench: measure the cable, calculate with its factor, trim.
-const std::array<bench_tool, 4>& tools() {
-    static const std::array<bench_tool, 4> all{{
-        {"measure",
-         2,
-         "Measure the velocity factor",
-         "Cut a piece, find its lowest resonance with the analyser, open or shorted at the far "
-         "end, and get the cable's velocity factor.",
-         {{"m_len", "Length of the piece", "As measured, in the unit chosen above",
-           error_field::length, true},
-          {"m_freq", "Resonance (MHz)", "Where the analyser shows the dip, for example 49.62",
-           error_field::frequency, false},
-          {"m_qw", "Which resonance",
-           "1: a quarter-wave stub's first dip; 2: a half wave; 3: the stub's next dip",
-           error_field::quarter_waves, false, "1"}},
-         1},
-        {"own",
-         0,
-         "Your own cable",
-         "Both lengths for a cable whose velocity factor you know or have measured.",
-         {{"o_freq", "Frequency (MHz)", "The centre frequency, for example 145",
-           error_field::frequency, false},
-          {"o_qw", "Quarter waves", "1 for a quarter-wave stub, 2 for a half wave",
-           error_field::quarter_waves, false, "1"},
-          {"o_vf", "Velocity factor", "Greater than 0, at most 1, for example 0.66",
-           error_field::velocity_factor, false}},
-         2},
-        {"trim",
-         3,
-         "Trim a stub",
-         "Cut the stub long, find where it resonates, and see how much to cut off to move it up "
-         "to the frequency you want.",
-         {{"t_len", "Length now", "As it is now, in the unit chosen above", error_field::length,
-           true},
-          {"t_now", "Resonates now (MHz)", "Where the dip is now, for example 138.2",
-           error_field::measured_frequency, false},
-          {"t_want", "Wanted (MHz)", "Where the dip should be, for example 145",
-           error_field::target_frequency, false}},
-         2},
-        {"every",
-         1,
-         "Every cable",
-         "The free-space length, and the length in each cable of the catalogue.",
-         {{"e_freq", "Frequency (MHz)", "The centre frequency, for example 145",
-           error_field::frequency, false},
-          {"e_qw", "Quarter waves", "1 for a quarter-wave stub, 2 for a half wave",
-           error_field::quarter_waves, false, "1"}},
-         1},
-    }};
-    return all;
-}
-
-void write_field(std::ostream& out, const bench_field& field, bool last) {
+// A tool's input, with its hint and its own place for a message; Enter on the last ("go")
+// calculates, on the others ("next") goes on to the next.
+void write_field(std::ostream& out, const ridi::web::bench_field& field, bool last) {
     const std::string id(field.id);
     out << "<div class=\"input\">\n<label" << attribute("for", id) << ">" << escaped(field.caption)
         << "</label>\n"
         << "<input type=\"text\" inputmode=\"decimal\"" << attribute("id", id)
         << attribute("name", id) << attribute("value", field.starting)
-        << attribute("data-field", std::to_string(static_cast<int>(field.field)))
         << (field.is_length ? " data-length=\"\"" : "")
         << attribute("enterkeyhint", last ? "go" : "next")
         << attribute("aria-describedby", id + "_hint " + id + "_error")
@@ -119,11 +43,14 @@ void write_field(std::ostream& out, const bench_field& field, bool last) {
         << "<p class=\"error\"" << attribute("id", id + "_error") << "></p>\n</div>\n";
 }
 
-void write_tool(std::ostream& out, const bench_tool& tool) {
+// A tool as a section: its form, then its results (hidden until it has answered), each with its
+// caption and a Copy button, its warning, the buttons that carry a result into another tool, and
+// its table. `place` is its place in the table of tools, by which the binding knows it.
+void write_tool(std::ostream& out, const bench_tool& tool, std::size_t place) {
     const std::string id(tool.id);
     out << "<section class=\"tool\"" << attribute("id", id)
         << attribute("aria-labelledby", id + "_title")
-        << attribute("data-tool", std::to_string(tool.binding)) << ">\n"
+        << attribute("data-tool", std::to_string(place)) << ">\n"
         << "<h2" << attribute("id", id + "_title") << ">" << escaped(tool.title) << "</h2>\n"
         << "<p class=\"about\">" << escaped(tool.about) << "</p>\n"
         << "<form novalidate>\n";
@@ -133,7 +60,7 @@ void write_tool(std::ostream& out, const bench_tool& tool) {
     out << "<p class=\"error\"" << attribute("id", id + "_error") << "></p>\n"
         << "<button class=\"command\" type=\"submit\">Calculate</button>\n</form>\n"
         << "<div class=\"results\"" << attribute("id", id + "_results") << " hidden>\n";
-    for (int row = 0; row < tool.result_rows; ++row) {
+    for (std::size_t row = 0; row < tool.results.size(); ++row) {
         const std::string result = id + "_r" + std::to_string(row);
         out << "<div class=\"result-row\">\n<span class=\"caption\""
             << attribute("id", result + "_caption") << "></span>\n"
@@ -142,15 +69,20 @@ void write_tool(std::ostream& out, const bench_tool& tool) {
             << "<button class=\"copy\" type=\"button\"" << attribute("data-copy", result)
             << ">Copy</button>\n</div>\n";
     }
-    if (tool.id == "measure") {
-        out << "<p class=\"warning\" id=\"measure_warning\"></p>\n"
-            << "<button class=\"command\" type=\"button\" id=\"use_factor\">Use this factor"
-            << "</button>\n";
+    if (tool.warns) {
+        out << "<p class=\"warning\"" << attribute("id", id + "_warning") << "></p>\n";
     }
-    if (tool.id == "every") {
-        out << "<table id=\"every_table\"><thead><tr><th scope=\"col\"></th>"
-            << "<th scope=\"col\"></th><th scope=\"col\"></th></tr></thead>"
-            << "<tbody></tbody></table>\n";
+    for (const ridi::web::bench_carry& carry : tool.carries) {
+        out << "<button class=\"command\" type=\"button\"" << attribute("id", carry.id)
+            << attribute("data-carry", id + "_r" + std::to_string(carry.result))
+            << attribute("data-to", carry.to_field) << ">" << escaped(carry.label) << "</button>\n";
+    }
+    if (!tool.columns.empty()) {
+        out << "<table" << attribute("id", id + "_table") << "><thead><tr>";
+        for (std::size_t column = 0; column < tool.columns.size(); ++column) {
+            out << "<th scope=\"col\"></th>";
+        }
+        out << "</tr></thead><tbody></tbody></table>\n";
     }
     out << "</div>\n</section>\n";
 }
@@ -187,8 +119,9 @@ void write_page(std::ostream& out, const page_parts& parts) {
         << " window</a>\n</header>\n"
         << "<main class=\"bench\"" << attribute("data-version", ridi::version) << ">\n";
     write_units(out);
-    for (const bench_tool& tool : tools()) {
-        write_tool(out, tool);
+    const auto tools = ridi::web::bench_tools();
+    for (std::size_t place = 0; place < tools.size(); ++place) {
+        write_tool(out, tools[place], place);
     }
     out << "</main>\n"
         << "<p class=\"announcer\" id=\"announcer\" aria-live=\"polite\"></p>\n";

@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ridi::web {
@@ -71,6 +72,20 @@ template <class Write> bool write_file(const std::string& path, Write write) {
 // app's splash screen: the grey of the window's frame, and in dark mode a dark grey.
 inline constexpr std::string_view frame_colour = "#" RIDI_FRAME_COLOUR_HEX;
 inline constexpr std::string_view frame_colour_dark = "#3c4043";
+
+// What makes a page a touch page, where the keyboard is on the screen and no tooltip shows: a
+// finger for a pointer, or nothing that hovers. The style sheets and scripts name it
+// "(--touch)", which a page gets in its place.
+inline constexpr std::string_view touch_media = "(pointer: coarse), (hover: none)";
+inline constexpr std::string_view touch_media_name = "(--touch)";
+
+inline std::string with_touch_media(std::string text) {
+    for (std::size_t at = text.find(touch_media_name); at != std::string::npos;
+         at = text.find(touch_media_name, at + touch_media.size())) {
+        text.replace(at, touch_media_name.size(), touch_media);
+    }
+    return text;
+}
 
 // The name in the site of each file a page points to, by its plain name.
 class site_names {
@@ -155,6 +170,7 @@ inline bool read_part(const std::string& path, std::string_view element, std::st
     if (!text.empty() && text.back() != '\n') {
         text += '\n';
     }
+    text = with_touch_media(std::move(text));
     return true;
 }
 
