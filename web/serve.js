@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Serves a built site on this computer only, for trying it out and for the tests:
-//   node serve.js SITE_DIR [PORT]   (PORT 0 or none: any free port)
-// Prints the address when it listens. Also usable as a module: serve(dir, port) resolves to
-// the server once it listens; its `url` is the address to use.
+//   node serve.js SITE_DIR [PORT [FOLDER]]   (PORT 0 or none: any free port)
+// Prints the address when it listens. With FOLDER ("/ridi/") the site is served below that
+// path, as a static host serves a project's site from a folder, and nothing answers outside
+// it. Also usable as a module: serve(dir, port, folder) resolves to the server once it
+// listens; its `url` is the address to use.
 //
 // It listens on both loopback addresses, 127.0.0.1 and ::1, on one port: "localhost" is ::1
 // first on a standard Debian machine (its /etc/hosts names both), and some clients, Node's
@@ -24,9 +26,18 @@ const types = {
     '.png': 'image/png',
 };
 
-function site_handler(root) {
+function site_handler(root, folder) {
     return (request, response) => {
-        let name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+        const pathname = new URL(request.url, 'http://localhost').pathname;
+        if (`${pathname}/` === folder) {
+            response.writeHead(301, {Location: folder}).end();
+            return;
+        }
+        if (!pathname.startsWith(folder)) {
+            response.writeHead(404, {'Content-Type': 'text/plain'}).end('not found\n');
+            return;
+        }
+        let name = decodeURIComponent(pathname.slice(folder.length - 1));
         if (name.endsWith('/')) {
             name += 'index.html';
         }
@@ -64,10 +75,10 @@ function listen(handler, port, host) {
 // The site's server on the loopback addresses: `url` is where it answers, `on('request', f)`
 // hears every request, `close()` ends it.
 class LoopbackServer {
-    constructor(servers) {
+    constructor(servers, folder) {
         this.servers = servers;
         this.port = servers[0].address().port;
-        this.url = `http://localhost:${this.port}/`;
+        this.url = `http://localhost:${this.port}${folder}`;
     }
     on(event, listener) {
         for (const server of this.servers) {
@@ -86,17 +97,19 @@ class LoopbackServer {
 // A machine without IPv6 has no ::1 to listen on, and its localhost is 127.0.0.1 alone.
 const no_ipv6 = new Set(['EADDRNOTAVAIL', 'EAFNOSUPPORT']);
 
-async function serve(dir, port = 0) {
-    const handler = site_handler(path.resolve(dir));
+async function serve(dir, port = 0, folder = '/') {
+    // "ridi", "/ridi" and "/ridi/" all mean the folder /ridi/.
+    folder = `/${folder}/`.replace(/\/+/g, '/');
+    const handler = site_handler(path.resolve(dir), folder);
     // With any free port asked for, the port 127.0.0.1 was given may be taken on ::1: try again.
     for (let attempt = 0;; ++attempt) {
         const v4 = await listen(handler, port, '127.0.0.1');
         try {
             const v6 = await listen(handler, v4.address().port, '::1');
-            return new LoopbackServer([v4, v6]);
+            return new LoopbackServer([v4, v6], folder);
         } catch (error) {
             if (no_ipv6.has(error.code)) {
-                return new LoopbackServer([v4]);
+                return new LoopbackServer([v4], folder);
             }
             v4.close();
             if (error.code !== 'EADDRINUSE' || port !== 0 || attempt === 20) {
@@ -109,12 +122,12 @@ async function serve(dir, port = 0) {
 module.exports = {serve};
 
 if (require.main === module) {
-    const [dir, port] = process.argv.slice(2);
+    const [dir, port, folder] = process.argv.slice(2);
     if (!dir) {
-        console.error('usage: node serve.js SITE_DIR [PORT]');
+        console.error('usage: node serve.js SITE_DIR [PORT [FOLDER]]');
         process.exit(2);
     }
-    serve(dir, Number(port || 0)).then((server) => {
+    serve(dir, Number(port || 0), folder).then((server) => {
         console.log(`RI-DI is served at ${server.url} (Ctrl+C ends)`);
     }, (error) => {
         console.error(`serve.js: ${error.message}`);

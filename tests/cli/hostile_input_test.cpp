@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -29,8 +30,33 @@ struct outcome {
     std::string err;
 };
 
-outcome batch(const std::string& input) {
-    std::istringstream in(input);
+// Input handed out `part` bytes at a time, as a pipe hands out what has arrived so far.
+class parted_input : public std::streambuf {
+public:
+    parted_input(const std::string& data, std::size_t part) : data_(data), part_(part) {}
+
+protected:
+    int_type underflow() override {
+        if (next_ == data_.size()) {
+            return traits_type::eof();
+        }
+        char* start = data_.data() + next_;
+        next_ += std::min(part_, data_.size() - next_);
+        setg(start, start, data_.data() + next_);
+        return traits_type::to_int_type(*start);
+    }
+
+private:
+    std::string data_;
+    std::size_t part_;
+    std::size_t next_ = 0;
+};
+
+// Batch mode on `input`, read whole or, with `part`, in parts of that many bytes.
+outcome batch(const std::string& input, std::size_t part = 0) {
+    std::istringstream whole(input);
+    parted_input parted(input, part);
+    std::istream in(part == 0 ? static_cast<std::streambuf*>(whole.rdbuf()) : &parted);
     std::ostringstream out;
     std::ostringstream err;
     const std::vector<std::string_view> args{"--batch"};
@@ -82,6 +108,27 @@ TEST(BatchInput, LinesOverTheLimitAreSkippedNotKept) {
     EXPECT_EQ(result.lines[1], too_long);
     EXPECT_EQ(result.lines[2], "0.750\t0.495");
     EXPECT_EQ(result.lines[3], too_long);
+}
+
+TEST(BatchInput, ALineOverTheLimitIsOneErrorHoweverItIsRead) {
+    // A line that runs on well past the limit, so that it is still being read after it has
+    // outgrown it: one error line for all of it, and its tail is never answered as a line of
+    // its own, wherever the reads cut it.
+    const std::string over = std::string(ridi::cli::max_batch_line + mebibyte, 'c') + "\t1\tRG-58";
+    const std::vector<std::string> expected{
+        "error\tthe line is longer than 16 MiB: expected FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE",
+        "0.750\t0.495"};
+    const std::pair<std::size_t, const char*> reads[] = {
+        {0, "whole, in the reader's own chunks"},
+        {65'537, "in parts a byte longer than a chunk, so that each chunk ends elsewhere"},
+        {ridi::cli::max_batch_line - 1, "the limit passed in the second part"},
+    };
+    for (const auto& [part, why] : reads) {
+        SCOPED_TRACE(why);
+        const outcome result = batch(over + "\n100\t1\tRG-58\n", part);
+        EXPECT_EQ(result.status, ridi::cli::exit_calc_error);
+        EXPECT_EQ(result.lines, expected);
+    }
 }
 
 TEST(BatchInput, NoFinalLineBreak) {

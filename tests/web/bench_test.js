@@ -9,7 +9,7 @@
 const {spawnSync} = require('child_process');
 const fs = require('fs');
 const path = require('path');
-const {command_line, check, equal, run} = require('./harness.js');
+const {command_line, check, equal, run, new_context, within} = require('./harness.js');
 
 const {site, native_ridi_calc, shot_dir} = command_line('bench_test.js');
 
@@ -77,7 +77,7 @@ async function shown(page, tool) {
         }
         const table = section.querySelector('table');
         return {
-            hidden: document.getElementById(`${id}_results`).hidden,
+            hidden: !document.getElementById(`${id}_results`).checkVisibility(),
             results: Array.from(section.querySelectorAll('.result-row'), (row) => [
                 row.querySelector('.caption').textContent, row.querySelector('output').value]),
             table: table ? Array.from(table.rows, (row) => Array.from(row.cells,
@@ -218,6 +218,10 @@ async function errors_group(page) {
     await calculate(page, 'trim', ['0.3', '145', '138']);
     equal(await shown(page, 'every'), kept, 'errors: a fault in one tool leaves the others alone');
     check(before !== null, 'errors: the every-cable tool answered');
+    // ... and hides that tool's own earlier results, which would not answer its inputs.
+    const mistaken = await calculate(page, 'every', ['0', '1']);
+    equal([mistaken.hidden, Object.keys(mistaken.errors)], [true, ['e_freq']],
+          'errors: a fault hides the results the tool showed before, beside its message');
 }
 
 async function workflow_group(page) {
@@ -315,7 +319,7 @@ async function layout_group(browser, base) {
                                                 ['tablet', 768, 1024, true],
                                                 ['desktop', 1280, 800, false]]) {
         for (const scheme of ['light', 'dark']) {
-            const context = await browser.newContext({
+            const context = await new_context(browser, {
                 viewport: {width, height}, colorScheme: scheme, serviceWorkers: 'block',
                 isMobile: touch, hasTouch: touch});
             const page = await open(context, `${base}${hash}`);
@@ -342,9 +346,10 @@ async function layout_group(browser, base) {
 }
 
 async function offline_group(browser, base) {
-    const context = await browser.newContext();
+    const context = await new_context(browser);
     const page = await open(context, base);
-    await page.evaluate(() => navigator.serviceWorker.ready);
+    await within('the service worker to be ready',
+                 page.evaluate(() => navigator.serviceWorker.ready));
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
     await context.setOffline(true);
     let got = {};
@@ -363,13 +368,13 @@ async function offline_group(browser, base) {
 }
 
 run('bench page tests', site, shot_dir, 'bench.html', async (browser, base) => {
-    const context = await browser.newContext({locale: 'en-US', serviceWorkers: 'block'});
+    const context = await new_context(browser, {locale: 'en-US', serviceWorkers: 'block'});
     await tools_group(await open(context, base));
     await errors_group(await open(context, base));
     await workflow_group(await open(context, base));
     await address_group(context, base);
     await context.close();
-    const german = await browser.newContext({locale: 'de-DE', serviceWorkers: 'block'});
+    const german = await new_context(browser, {locale: 'de-DE', serviceWorkers: 'block'});
     await decimal_comma_group(german, base);
     await german.close();
     await layout_group(browser, base);

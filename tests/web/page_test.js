@@ -11,8 +11,9 @@ const crypto = require('crypto');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const {pathToFileURL} = require('url');
 const {serve} = require('../../web/serve.js');
-const {command_line, check, equal, run} = require('./harness.js');
+const {command_line, check, equal, run, new_context, within} = require('./harness.js');
 
 const {site, native_ridi_calc, shot_dir} = command_line('page_test.js');
 
@@ -465,7 +466,7 @@ async function layout_group(browser, url) {
     for (const [name, width, height, touch] of sizes) {
         for (const scheme of ['light', 'dark']) {
             const what = `layout ${name} ${width}x${height} ${scheme}`;
-            const context = await browser.newContext({
+            const context = await new_context(browser, {
                 viewport: {width, height}, colorScheme: scheme, serviceWorkers: 'block',
                 isMobile: touch, hasTouch: touch});
             const page = await open(context, url);
@@ -563,6 +564,9 @@ async function layout_group(browser, url) {
             if (touch) {
                 // The keyboard's Enter says Next and goes on in reading order; in the last field
                 // it says Done and closes the keyboard; it never calculates.
+                equal(await page.evaluate(() => ['freq_txt', 'qtr_num_txt', 'cable_combo'].map(
+                    (id) => document.getElementById(id).enterKeyHint)), ['next', 'next', 'done'],
+                      `${what}: Enter says Next in Frequency and 1/4 Wave, Done in Cable Type`);
                 const entered = [];
                 for (let i = 0; i < 3; ++i) {
                     await page.keyboard.press('Enter');
@@ -642,21 +646,36 @@ async function layout_group(browser, url) {
     }
 }
 
+async function file_group(context, dir) {
+    // Opened as a file, the page cannot load its WebAssembly, and says where to open it from.
+    const page = await context.newPage();
+    await page.goto(pathToFileURL(path.resolve(dir, 'index.html')).href);
+    await page.waitForSelector('#fault[open]');
+    const message = await page.textContent('#fault_message');
+    check(/open the page from a web server/i.test(message),
+          `file: opened as a file, the page says to open it from a web server (${message})`);
+    await page.close();
+}
+
 async function offline_group(browser, dir) {
-    // A copy of the site, so that a new version can be made of it.
+    // A copy of the site, so that a new version can be made of it, served from a folder as
+    // most static hosts serve a project's site (the other tests serve it at the root).
     const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'ridi-site-'));
     fs.cpSync(dir, copy, {recursive: true});
-    const server = await serve(copy);
+    const server = await serve(copy, 0, '/ridi/');
     const url = server.url;
     const fetched = new Map(); // a file of the site: times the server sent it
     server.on('request', (request) => {
         const name = new URL(request.url, url).pathname.replace(/\/$/, '/index.html');
         fetched.set(name, (fetched.get(name) || 0) + 1);
     });
-    const context = await browser.newContext();
+    const context = await new_context(browser);
     const page = await open(context, url);
-    await page.evaluate(() => navigator.serviceWorker.ready);
+    await within('the service worker to be ready',
+                 page.evaluate(() => navigator.serviceWorker.ready));
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    equal(await page.evaluate(async () => (await navigator.serviceWorker.getRegistration()).scope),
+          url, 'offline: the service worker is registered for the site\'s folder');
     // The service worker takes the browser's copy of what the page has just fetched.
     equal([...fetched].filter(([, times]) => times > 1), [],
           'offline: the first visit fetches no file twice');
@@ -673,12 +692,12 @@ async function offline_group(browser, dir) {
     equal(caches_before.length, 1, 'offline: one cache after the first visit');
     const kept = await page.evaluate(async () => {
         const cache = await caches.open((await caches.keys())[0]);
-        return (await cache.keys()).map((request) => new URL(request.url).pathname).sort();
+        return (await cache.keys()).map((request) => request.url).sort();
     });
     // The worker's own script the browser keeps with its registration; the page is kept
     // under the site's address.
     const files = fs.readdirSync(copy).filter((name) => !['sw.js', 'index.html'].includes(name));
-    equal(kept, ['/', ...files.map((name) => `/${name}`)].sort(),
+    equal(kept, ['', ...files].map((name) => new URL(name, url).href).sort(),
           'offline: the cache holds every file of the site');
     // Chromium's own test of an installable web app: manifest, icons, service worker (a test
     // profile is never one to install into, which it reports too).
@@ -703,7 +722,7 @@ async function offline_group(browser, dir) {
     }
     const reference = native('145', '1', 'RG-213');
     equal(shortcut, {length: reference.length, corrected: reference.corrected, message: null},
-          'offline: "/?from=homescreen" loads from the cache and calculates');
+          'offline: "?from=homescreen" loads from the cache and calculates');
     await context.setOffline(false);
 
     // A new version: the page with a few bytes more, and its service worker written again by
@@ -747,7 +766,7 @@ async function offline_group(browser, dir) {
 }
 
 run('page tests', site, shot_dir, '', async (browser, url) => {
-    const context = await browser.newContext({locale: 'en-US', serviceWorkers: 'block'});
+    const context = await new_context(browser, {locale: 'en-US', serviceWorkers: 'block'});
     await texts_group(await open(context, url));
     await calculation_group(await open(context, url), calculations, 'calculation');
     await keyboard_group(await open(context, url));
@@ -756,8 +775,9 @@ run('page tests', site, shot_dir, '', async (browser, url) => {
     await fault_group(await open(context, url));
     await note_group(await open(context, url));
     await bad_input_group(await open(context, url));
+    await file_group(context, site);
     await context.close();
-    const german = await browser.newContext({locale: 'de-DE', serviceWorkers: 'block'});
+    const german = await new_context(browser, {locale: 'de-DE', serviceWorkers: 'block'});
     await decimal_comma_group(german, url);
     await german.close();
     await layout_group(browser, url);

@@ -607,6 +607,35 @@ void z_order(const program& p) {
     }
 }
 
+// The columns of `picture` from `left` on.
+image columns_from(const image& picture, int left) {
+    image out;
+    out.width = picture.width - left;
+    out.height = picture.height;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = left; x < picture.width; ++x) {
+            out.pixels.push_back(picture.at(x, y));
+        }
+    }
+    return out;
+}
+
+// Whether the last thing drawn in `field` is an ellipsis, dots on the baseline, where a digit
+// cut off at the edge would reach up to the top of the digits: the ink of its last columns sits
+// in the lowest quarter of the text's. `detail` says where the ink is.
+bool ends_in_ellipsis(const image& field, std::string& detail) {
+    const RECT ink = ink_box(field);
+    int highest = ink.bottom;
+    for (int x = std::max<int>(ink.left, ink.right - 2); x < ink.right; ++x) {
+        for (int y = ink.top; y < ink.bottom; ++y) {
+            highest = dark(field.at(x, y)) ? std::min(highest, y) : highest;
+        }
+    }
+    detail = "ink from row " + std::to_string(ink.top) + " to " + std::to_string(ink.bottom) +
+             ", its last columns from row " + std::to_string(highest);
+    return ink.right > ink.left && highest >= ink.bottom - (ink.bottom - ink.top) / 4;
+}
+
 // A result wider than its field shows from its start and ends in an ellipsis; the whole value
 // is in the field.
 void wide_result(const program& p, const std::wstring& shots, const std::wstring& tag) {
@@ -620,22 +649,35 @@ void wide_result(const program& p, const std::wstring& shots, const std::wstring
         const LRESULT first = SendMessageW(p.item(result), EM_GETFIRSTVISIBLELINE, 0, 0);
         check(first == 0, "the wide value in " + name_of(result) + " shows from its start",
               "first character shown: " + std::to_string(first));
-        // The last thing drawn is an ellipsis, dots on the baseline, where a digit cut off at
-        // the edge would reach up to the top of the digits: the ink of its last columns sits
-        // in the lowest quarter of the text's.
         p.settle();
-        const image field = client_on_screen(p.item(result));
-        const RECT ink = ink_box(field);
-        int highest = ink.bottom;
-        for (int x = std::max<int>(ink.left, ink.right - 2); x < ink.right; ++x) {
-            for (int y = ink.top; y < ink.bottom; ++y) {
-                highest = dark(field.at(x, y)) ? std::min(highest, y) : highest;
-            }
-        }
-        check(ink.right > ink.left && highest >= ink.bottom - (ink.bottom - ink.top) / 4,
-              "the wide value in " + name_of(result) + " ends in an ellipsis",
-              "ink from row " + std::to_string(ink.top) + " to " + std::to_string(ink.bottom) +
-                  ", its last columns from row " + std::to_string(highest));
+        std::string ink;
+        check(ends_in_ellipsis(client_on_screen(p.item(result)), ink),
+              "the wide value in " + name_of(result) + " ends in an ellipsis", ink);
+    }
+    // A click into a cut result gives it the focus and the edit control's own drawing of the
+    // whole value, to select and copy from; leaving it brings the cut drawing back.
+    p.to_front();
+    for (const form::control_id result : {coax_length_lbl, vf_length_lbl}) {
+        const std::string name = name_of(result);
+        RECT box{};
+        GetWindowRect(p.item(result), &box);
+        click_at({box.left + 4, (box.top + box.bottom) / 2}); // the caret goes before the value
+        wait_for([&] { return p.focus() == name; }, 2000);
+        // Drawn again whole, as when a window that covered it goes away.
+        RedrawWindow(p.item(result), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        p.settle();
+        // (the caret is left out: only the right half is looked at)
+        const image clicked = client_on_screen(p.item(result));
+        std::string ink;
+        const bool cut = ends_in_ellipsis(columns_from(clicked, clicked.width / 2), ink);
+        check(p.focus() == name && !cut,
+              "clicked, " + name + " shows the edit control's own drawing, no ellipsis",
+              "focus in " + p.focus() + ", " + ink);
+        click_at(centre_of(p.item(freq_txt)));
+        wait_for([&] { return p.focus() == name_of(freq_txt); }, 2000);
+        p.settle();
+        check(ends_in_ellipsis(client_on_screen(p.item(result)), ink),
+              "left, " + name + " ends in an ellipsis again", ink);
     }
     // The screenshot shows a six-character cable name in the cable field as well.
     SendMessageW(p.item(cable_combo), CB_SETCURSEL,

@@ -14,6 +14,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+
 using ridi::result_field;
 
 namespace {
@@ -84,6 +87,7 @@ private slots:
     void menu_offers_copy_and_select_all();
     void screen_reader_finds_the_selection_data();
     void screen_reader_finds_the_selection();
+    void too_wide_value_shows_it_is_cut_data();
     void too_wide_value_shows_it_is_cut();
 };
 
@@ -149,19 +153,46 @@ void result_field_test::screen_reader_finds_the_selection() {
     QCOMPARE(got_end, end);
 }
 
-// A value too wide for the field is drawn as Qt's own eliding draws it in a plain label, its
-// start and an ellipsis, while a double-click, Ctrl+C and a screen reader still get it whole.
+void result_field_test::too_wide_value_shows_it_is_cut_data() {
+    QTest::addColumn<double>("share");
+    QTest::addColumn<int>("spare");
+    // The field's width: `share` of the value's, and `spare` pixels.
+    QTest::newRow("half the width it needs") << 0.5 << 0;
+    // Three pixels more than the value leave one inside the frame, less than the label's
+    // indent: drawn as a label draws it, it would run into the frame.
+    QTest::newRow("wider than its text's room, not than its frame") << 1.0 << 3;
+}
+
+// A value too wide for the field is drawn as a plain label with the same frame draws as much
+// of its start as fits and an ellipsis: where the label lays out text, half an "x" inside the
+// frame (as QLabel documents), and wholly inside it. A double-click, Ctrl+C and a screen reader
+// still get it whole, and selected it is highlighted from its first digit to the ellipsis.
 void result_field_test::too_wide_value_shows_it_is_cut() {
+    QFETCH(double, share);
+    QFETCH(int, spare);
     const QString value = QStringLiteral("75000000000000000.000");
     shown_field shown(value);
-    shown.field.resize(shown.field.fontMetrics().horizontalAdvance(value) / 2, 30);
+    const auto framed = [](QLabel& label) { // as the window frames its results
+        label.setFrameStyle(QFrame::Box | QFrame::Plain);
+        label.setLineWidth(1);
+    };
+    framed(shown.field);
+    const QFontMetrics metrics = shown.field.fontMetrics();
+    shown.field.resize(qRound(metrics.horizontalAdvance(value) * share) + spare, 30);
     QLabel plain;
-    plain.setText(shown.field.fontMetrics().elidedText(value, Qt::ElideRight,
-                                                       shown.field.contentsRect().width()));
-    plain.setAlignment(shown.field.alignment());
+    framed(plain);
     plain.resize(shown.field.size());
-    QVERIFY(plain.text().endsWith(QChar(0x2026)));
-    QCOMPARE(shown.field.grab().toImage(), plain.grab().toImage());
+    // As much of its start as fits with the ellipsis where the label lays out its text.
+    const int indent = metrics.horizontalAdvance(u'x') / 2;
+    const double text_width = plain.contentsRect().width() - indent;
+    QString start = value;
+    while (QFontMetricsF(plain.font()).horizontalAdvance(start + QChar(0x2026)) > text_width) {
+        start.chop(1);
+    }
+    plain.setText(start + QChar(0x2026));
+    plain.setAlignment(shown.field.alignment());
+    const QImage cut = shown.field.grab().toImage();
+    QCOMPARE(cut, plain.grab().toImage());
 
     QTest::mouseDClick(&shown.field, Qt::LeftButton, {}, QPoint(5, shown.field.height() / 2));
     QCOMPARE(shown.field.selectedText(), value);
@@ -169,6 +200,32 @@ void result_field_test::too_wide_value_shows_it_is_cut() {
     QTest::keyClick(&shown.field, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), value);
     QCOMPARE(QAccessible::queryAccessibleInterface(&shown.field)->text(QAccessible::Value), value);
+
+    // The columns inside the frame of the text unselected, and of the highlight selected.
+    const QRect room = shown.field.contentsRect();
+    const auto columns = [&room](const QImage& image, const auto& counts) {
+        int left = room.right() + 1;
+        int right = room.left() - 1;
+        for (int x = room.left(); x <= room.right(); ++x) {
+            for (int y = room.top(); y <= room.bottom(); ++y) {
+                if (counts(QColor(image.pixel(x, y)))) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        return std::pair{left, right};
+    };
+    const QColor highlight = shown.field.palette().color(QPalette::Highlight);
+    const auto text = columns(cut, [](const QColor& c) { return qGray(c.rgb()) < 128; });
+    const auto band = columns(shown.field.grab().toImage(),
+                              [&highlight](const QColor& c) { return c == highlight; });
+    QVERIFY2(band.first <= text.first && band.second >= text.second,
+             qPrintable(QStringLiteral("text in columns %1 to %2, highlight in %3 to %4")
+                            .arg(text.first)
+                            .arg(text.second)
+                            .arg(band.first)
+                            .arg(band.second)));
 }
 
 QTEST_MAIN(result_field_test)

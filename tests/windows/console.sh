@@ -4,8 +4,9 @@
 # ridi-calc.exe in a console: non-ASCII text in its messages reads right, and text typed into
 # the console reaches it as UTF-8, up to Ctrl+Z. Wine makes a console of a terminal, so the
 # program writes to one that script(1) provides, and what the terminal shows is read back; the
-# typing goes into a console of Wine's own (console_typist.exe), which needs a display.
-# Redirected streams are same_as_linux.sh's part.
+# typing goes into a console of Wine's own (console_typist.exe), which needs a display. Also a
+# pipe from another Windows program that closes it, as in a Command Prompt; the other
+# redirected streams are same_as_linux.sh's part.
 #   usage: console.sh WINE_PREFIX RIDI_CALC.EXE CONSOLE_TYPIST.EXE
 source "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/wine_env.sh" "$1"
@@ -39,6 +40,22 @@ printf '435.850\t1\tRG-58\r\nÄ\t1\tRG-58\n' >"$batch"
 expect "batch lines from a file" \
     $'0.172   0.114\nerror   The frequency "Ä" is not a number' \
     "$(input=$batch on_console --batch)"
+# A letter cut in two by the end of the console layer's 4096-byte buffer is written whole: its
+# first byte is the buffer's last (63 copied comment lines of 64 bytes, then 63 bytes).
+line="# $(printf 'x%.0s' {1..61})"
+for _ in {1..63}; do echo "$line"; done >"$batch"
+echo "${line}Ä" >>"$batch"
+shown=$(input=$batch on_console --batch)
+expect "a letter across two of the console's buffers" "${line}Ä" "$shown"
+grep -qF $'\uFFFD' <<<"$shown" && fail "the console shows U+FFFD for a letter cut by its buffer"
+
+# Lines written into a pipe by another Windows program, which then closes its end, as the
+# writer of `type lines.tsv | ridi-calc --batch` does: a closed pipe is the end of the input,
+# not a failure to read it. (A pipe from outside Wine ends otherwise, so the writer is one.)
+piped=$(printf '435.850\t1\tRG-58\n100\t1\tRG-58' | ridi_wine "$typist" --pipe "$program" --batch)
+check_equal "the exit status of a batch from a pipe its writer closed" 0 "$?"
+check_equal "a batch from a pipe its writer closed" "$(printf '0.172\t0.114\n0.750\t0.495')" \
+    "$piped"
 
 # Lines typed in a console, then Ctrl+Z and Enter: what follows is not read.
 if [ -n "${DISPLAY:-}" ]; then

@@ -3,8 +3,12 @@
 // console_typist PROGRAM.exe ARGS...: runs a console program whose standard input is a console
 // window in which its standard input (UTF-8) is typed, key by key, as a user would type it: a
 // line feed is the Enter key, every other character is typed as itself (Ctrl+Z as its
-// character 0x1A). The program's standard output and error are this program's; the exit
-// status is the program's.
+// character 0x1A).
+// console_typist --pipe PROGRAM.exe ARGS...: runs it with its standard input the reading end
+// of a pipe, into which this program writes its own standard input, byte for byte, and then
+// closes its end, as the writer of `type lines.tsv | PROGRAM` does in a Command Prompt.
+// The program's standard output and error are this program's; the exit status is the
+// program's.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,6 +16,7 @@
 #include <iostream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -32,26 +37,13 @@ std::wstring quoted(const wchar_t* argument) {
     return L"\"" + std::wstring(argument) + L"\"";
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    if (argc < 2) {
-        std::fputs("usage: console_typist PROGRAM.exe ARGS... < TEXT\n", stderr);
-        return 125;
-    }
-    _setmode(_fileno(stdin), 0x8000); // _O_BINARY
-    const std::string text{std::istreambuf_iterator<char>(std::cin), {}};
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring typed(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), typed.data(),
-                        length);
-
-    // A console of this program's own, which the program shares.
+// A console of this program's own, which the program shares, with `typed` typed into it; the
+// console's input, inheritable, or nullptr.
+HANDLE console_typed_into(const std::wstring& typed) {
     FreeConsole();
     if (!AllocConsole()) {
         std::fprintf(stderr, "console_typist: no console (error %lu)\n", GetLastError());
-        return 125;
+        return nullptr;
     }
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE console_in =
@@ -70,11 +62,65 @@ int wmain(int argc, wchar_t** argv) {
         !WriteConsoleInputW(console_in, keys.data(), static_cast<DWORD>(keys.size()), &written)) {
         std::fprintf(stderr, "console_typist: cannot type into the console (error %lu)\n",
                      GetLastError());
+        return nullptr;
+    }
+    return console_in;
+}
+
+// Writes `text` into the pipe's end `writer` and closes it; the error of a write that failed,
+// or 0.
+DWORD write_and_close(HANDLE writer, const std::string& text) {
+    DWORD failure = 0;
+    for (std::size_t done = 0; done < text.size() && failure == 0;) {
+        DWORD written = 0;
+        if (WriteFile(writer, text.data() + done, static_cast<DWORD>(text.size() - done), &written,
+                      nullptr)) {
+            done += written;
+        } else {
+            failure = GetLastError();
+        }
+    }
+    CloseHandle(writer);
+    return failure;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const bool pipe = argc > 1 && std::wstring_view(argv[1]) == L"--pipe";
+    const int first = pipe ? 2 : 1; // the program's name
+    if (argc <= first) {
+        std::fputs("usage: console_typist [--pipe] PROGRAM.exe ARGS... < TEXT\n", stderr);
         return 125;
     }
+    _setmode(_fileno(stdin), 0x8000); // _O_BINARY
+    const std::string text{std::istreambuf_iterator<char>(std::cin), {}};
 
-    std::wstring command_line = quoted(argv[1]);
-    for (int i = 2; i < argc; ++i) {
+    HANDLE input = nullptr;  // the program's standard input
+    HANDLE writer = nullptr; // with --pipe, this program's end of the pipe
+    if (pipe) {
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        // Only the reading end goes to the program: were the writing end inherited too, the
+        // pipe would never close.
+        if (!CreatePipe(&input, &writer, &inherit, 0) ||
+            !SetHandleInformation(writer, HANDLE_FLAG_INHERIT, 0)) {
+            std::fprintf(stderr, "console_typist: no pipe (error %lu)\n", GetLastError());
+            return 125;
+        }
+    } else {
+        const int length =
+            MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+        std::wstring typed(static_cast<std::size_t>(length), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), typed.data(),
+                            length);
+        input = console_typed_into(typed);
+        if (input == nullptr) {
+            return 125;
+        }
+    }
+
+    std::wstring command_line = quoted(argv[first]);
+    for (int i = first + 1; i < argc; ++i) {
         command_line += L" " + quoted(argv[i]);
     }
     // The original standard output and error, inheritable, for the program.
@@ -87,15 +133,22 @@ int wmain(int argc, wchar_t** argv) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = console_in;
+    startup.hStdInput = input;
     startup.hStdOutput = output;
     startup.hStdError = error;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(argv[1], command_line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessW(argv[first], command_line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                        nullptr, &startup, &process)) {
         std::fprintf(stderr, "console_typist: cannot start the program (error %lu)\n",
                      GetLastError());
         return 125;
+    }
+    if (pipe) {
+        CloseHandle(input); // the program's now
+        if (const DWORD failure = write_and_close(writer, text); failure != 0) {
+            std::fprintf(stderr, "console_typist: cannot write into the pipe (error %lu)\n",
+                         failure);
+        }
     }
     if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
         std::fputs("console_typist: the program did not end within 30 s\n", stderr);

@@ -3,6 +3,7 @@
 #include "result_field.hpp"
 
 #include "ridi/form/form_layout.hpp"
+#include "text_room.hpp"
 
 #include <QAccessibleWidget>
 #include <QClipboard>
@@ -12,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+
+#include <cmath>
 
 namespace ridi {
 namespace {
@@ -124,16 +127,28 @@ void result_field::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void result_field::paintEvent(QPaintEvent* event) {
-    const QRect room = contentsRect();
+    // Where QLabel lays out its text (layout::text_room): inside the frame and the margin, and
+    // past the indent on the left, where results are aligned. A value wider than that would
+    // run into the frame.
+    const QSize text_size = layout::text_room(*this, size());
+    const QRect contents =
+        contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+    const QRect room(contents.right() + 1 - text_size.width(), contents.top(), text_size.width(),
+                     text_size.height());
+    // Widths to the pixel that a text's last glyph reaches into, not rounded down from there.
+    const QFontMetricsF exact(font());
+    const auto width = [&exact](const QString& part) {
+        return static_cast<int>(std::ceil(exact.horizontalAdvance(part)));
+    };
     const QFontMetrics metrics = fontMetrics();
     const QString value = text();
-    if (metrics.horizontalAdvance(value) <= room.width()) {
+    if (width(value) <= room.width()) {
         QLabel::paintEvent(event);
         return;
     }
     const QString shown = QString::fromStdU16String(form::shown_result(
-        value.toStdU16String(), room.width(), [&metrics](std::u16string_view part) {
-            return metrics.horizontalAdvance(QString::fromStdU16String(std::u16string(part)));
+        value.toStdU16String(), room.width(), [&width](std::u16string_view part) {
+            return width(QString::fromStdU16String(std::u16string(part)));
         }));
     QPainter painter(this);
     drawFrame(&painter);
