@@ -52,15 +52,6 @@ std::string synopsis(const bench_form& form, bool as_line) {
 // Where the core names the unit a length was read in, the option that chose it.
 constexpr std::string_view see_unit_option = ", see --unit";
 
-// A bench error as ridi-calc reports it: where the core asks for a length, the unit it is read
-// in (metres unless --unit says otherwise); where it names that unit, the option that chose it.
-std::string message_of(const calc_error& error) {
-    return with_unit_hint(error.what(), error.unit_hint_at(),
-                          error.field() == error_field::length
-                              ? ", in metres or in the unit given with --unit"
-                              : see_unit_option);
-}
-
 // What either form gives: one value (the factor) or two (cut to, cut off), and a warning.
 struct bench_result {
     std::array<std::string, 2> values;
@@ -84,6 +75,13 @@ bench_result compute(const bench_form& form, std::span<const std::u16string> fie
 }
 
 } // namespace
+
+std::string bench_message(const calc_error& error) {
+    return with_unit_hint(error.what(), error.unit_hint_at(),
+                          is_length_field(error.field())
+                              ? ", in metres or in the unit given with --unit"
+                              : see_unit_option);
+}
 
 bool is_measuring_mode(std::string_view arg) noexcept {
     return arg == measure_form.mode || arg == trim_form.mode;
@@ -119,7 +117,7 @@ int run_measuring(std::string_view mode, std::span<const std::string_view> args,
     try {
         result = compute(form, fields, unit);
     } catch (const calc_error& error) {
-        err << "ridi-calc: " << message_of(error) << "\n";
+        err << "ridi-calc: " << bench_message(error) << "\n";
         return exit_calc_error;
     }
     if (&form == &measure_form) {
@@ -160,7 +158,7 @@ bool measuring_lines::answer(const batch_line& line, std::size_t line_number, st
         result = compute(form, fields, unit_);
     } catch (const calc_error& error) {
         output += "error\t";
-        output += message_of(error);
+        output += bench_message(error);
         output += '\n';
         return false;
     }
