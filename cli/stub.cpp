@@ -91,7 +91,7 @@ std::optional<stub_end> end_named(std::string_view text) {
 class held_stub {
 public:
     held_stub(const calc_options& calc, const stub_options& options) {
-        const auto hold = [this](std::optional<std::string_view> text, std::u16string& slot) {
+        const auto hold = [](std::optional<std::string_view> text, std::u16string& slot) {
             slot = text ? utf8_to_utf16(*text) : std::u16string();
         };
         hold(options.length, length_);
