@@ -97,9 +97,10 @@ usage:
       velocity factor (QUARTER_WAVES after another tab if not 1), and a line
       trim<TAB>LENGTH<TAB>MEASURED<TAB>TARGET gives CUT_TO<TAB>CUT_OFF, as below. A line
       stub<TAB>open|shorted<TAB>FREQUENCY<TAB>QUARTER_WAVES<TAB>CABLE<TAB>BAND gives
-      LEAST<TAB>MOST<TAB>VERDICT of that stub across BAND, and which<TAB>PASS<TAB>NOTCH<TAB>CABLE
-      the best stub of --which-stub, END<TAB>QUARTER_WAVES<TAB>CUT_MHZ<TAB>CUT_TO (without
-      CABLE with --vf; --loss, --tee, --z0, --zc and --region apply).
+      LEAST<TAB>MOST<TAB>VERDICT of that stub across BAND, and a line
+      which<TAB>PASS<TAB>NOTCH<TAB>CABLE the best stub of --which-stub,
+      END<TAB>QUARTER_WAVES<TAB>CUT_MHZ<TAB>CUT_TO (without CABLE with --vf; --loss, --tee,
+      --z0, --zc and --region apply).
   ridi-calc --measure LENGTH FREQUENCY [QUARTER_WAVES]
       The velocity factor of a piece of cable LENGTH long that resonates at FREQUENCY MHz
       as QUARTER_WAVES quarter waves (1 unless given): LENGTH over the free-space length,
@@ -110,14 +111,14 @@ usage:
       of LENGTH. A TARGET below MEASURED is an error: the stub is already too short.
   ridi-calc --stub open|shorted FREQUENCY QUARTER_WAVES CABLE
       What a stub of QUARTER_WAVES quarter waves at FREQUENCY MHz, cut to the length above,
-      open or shorted at its far end, does on a Tee across a matched line: the least and the
-      most insertion loss across each amateur band with a verdict (passes, notches or partly),
-      then its resonances, the notches and the passes, with their loss.
+      open or shorted at its far end, does on a Tee across a matched line: the least and
+      the most insertion loss across each amateur band with a verdict (passes, notches or
+      partly), then its resonances, the notches and the passes, with their loss.
   ridi-calc --stub open|shorted --length LENGTH CABLE
       The same for a stub LENGTH long.
   ridi-calc --which-stub PASS NOTCH CABLE
-      The stubs, open or shorted, of 1 to 4 quarter waves, that pass the band PASS and notch
-      the band NOTCH (such as 40m and 20m), best first, with the length to cut.
+      The stubs, open or shorted, of 1 to 4 quarter waves, that pass the band PASS and
+      notch the band NOTCH (such as 40m and 20m), best first, with the length to cut.
   ridi-calc --cables     lists the cables and their velocity factors
   ridi-calc --help       shows this text
   ridi-calc --version    shows the version
@@ -143,8 +144,8 @@ two stations side by side, on 40 m and 20 m:
 
 Numbers use "." as the decimal point, for example 435.850; a negative frequency is computed
 like any other (at the bench every number must be greater than 0). A cable name not in the
-catalogue gives a corrected length of 0.000 and a warning on standard error; a stub of it is
-an error.
+catalogue gives a corrected length of 0.000 and a warning on standard error; a stub of it
+is an error.
 
 exit status: 0 success, 1 a calculation gave an error, 2 the arguments were not understood,
 3 the input could not be read or the output not written (a full disk, or a closed pipe such
