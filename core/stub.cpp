@@ -27,6 +27,10 @@ const double nepers_per_db = std::log(10.0) / 20.0;
 constexpr double most_loss_per_100m = 1000.0;
 // A stub worth cutting notches the other station's band by at least this much.
 constexpr double worth_cutting_db = 10.0;
+// The range of a coaxial stub's resonances and of a sweep, in MHz: from 1 Hz, a stub 50,000 km
+// long, to 100 GHz.
+constexpr double lowest_resonance_mhz = 1e-6;
+constexpr double highest_mhz = 1e5;
 // Stubs of one end whose lengths differ by less than this part are the same stub.
 constexpr double same_length = 0.01;
 
@@ -248,15 +252,15 @@ extremes extremes_across(const stub_model& stub, double low, double high) {
     extremes found{std::min(at_low, at_high), std::max(at_low, at_high), false};
     const double quarter = quarter_wave_mhz(stub);
     const double first = std::ceil(low / quarter);
-    const double last = std::floor(high / quarter);
+    const double count = std::floor(high / quarter) - first + 1.0;
     // A stub kilometres long resonates thousands of times in a band: every one of them would
-    // tell no more than a sample of them.
+    // tell no more than an even sample of them, which holds both kinds.
     constexpr double most_resonances = 4096.0;
-    const double stride = std::max(1.0, std::floor((last - first + 1.0) / most_resonances));
-    for (double k = first; k <= last; k += stride) {
-        const auto order = static_cast<long long>(k);
-        found.notch_inside = found.notch_inside || notches_at(stub.end, order) ||
-                             (stride > 1.0 && notches_at(stub.end, order + 1));
+    const double samples = std::min(count, most_resonances);
+    found.notch_inside = samples < count;
+    for (double i = 0.0; i < samples; ++i) {
+        const double k = first + std::floor(i * (count / samples));
+        found.notch_inside = found.notch_inside || notches_at(stub.end, static_cast<long long>(k));
         const double loss = insertion_loss_db(stub, k * quarter);
         found.least = std::min(found.least, loss);
         found.most = std::max(found.most, loss);
@@ -355,9 +359,14 @@ stub read_stub(const stub_input& input, number_options options) {
     stub read;
     read.model = {input.end,      cable_m + line.tee_m, line.velocity_factor,
                   line.stub_ohms, line.line_ohms,       line.loss};
-    if (!std::isfinite(quarter_wave_mhz(read.model)) || quarter_wave_mhz(read.model) == 0.0) {
+    const double quarter = quarter_wave_mhz(read.model);
+    if (!(quarter >= lowest_resonance_mhz && quarter <= highest_mhz)) {
         throw calc_error(error_kind::out_of_range, error_field::length,
-                         "The stub's length is beyond any cable: check the length and its unit.");
+                         "The stub is " +
+                             std::string(quarter > highest_mhz ? "shorter" : "longer") +
+                             " than any stub of coaxial cable, with its first resonance " +
+                             (quarter > highest_mhz ? "above 100 GHz" : "below 1 Hz") +
+                             ": check the length and its unit.");
     }
     read.loss = line.loss ? line.loss_text : std::string(no_loss_text);
     if (!trim_blanks(input.dip_ohms).empty()) {
@@ -388,6 +397,11 @@ sweep_range read_sweep_range(std::u16string_view from, std::u16string_view to,
     if (!trim_blanks(to).empty()) {
         range.to_mhz = read_positive_number(
             {to, error_field::sweep_to, "enter the highest frequency in MHz"}, options);
+    }
+    if (range.to_mhz > highest_mhz) {
+        throw calc_error(error_kind::out_of_range, error_field::sweep_to,
+                         text_message(error_field::sweep_to, to, "is above 100 GHz",
+                                      "enter a frequency a coaxial cable carries, in MHz"));
     }
     if (!(range.from_mhz < range.to_mhz)) {
         throw calc_error(error_kind::out_of_range, error_field::sweep_to,
@@ -472,8 +486,9 @@ stub_report report_stub(const stub& stub, iaru_region region, const sweep_range&
     const double last = std::floor(range.to_mhz / quarter);
     const double count = std::max(last - first + 1.0, 0.0);
     const double listed = std::min(count, static_cast<double>(max_listed_resonances));
-    for (double k = first; k < first + listed; ++k) {
+    for (double i = 0.0; i < listed; ++i) {
         resonance found;
+        const double k = first + i;
         found.notch = notches_at(model.end, static_cast<long long>(k));
         found.mhz = k * quarter;
         found.loss_db = insertion_loss_db(model, found.mhz);

@@ -256,6 +256,8 @@ TEST(Stub, InputNoStubCanHaveNamesItsField) {
     const fault_case rows[] = {
         {changed([](auto& in) { in.length = u"0"; }), error_field::length, "a length of 0"},
         {changed([](auto& in) { in.length = u"-2"; }), error_field::length, "a negative length"},
+        {changed([](auto& in) { in.length = u"1e300"; }), error_field::length,
+         "a stub resonating below 1 Hz, whose resonances no loop would count"},
         {changed([](auto& in) { in.frequency = u"0"; }), error_field::frequency, "0 MHz"},
         {changed([](auto& in) { in.cable = u"rg213"; }), error_field::cable, "not the catalogue's"},
         {changed([](auto& in) { in.cable = u""; }), error_field::cable, "no cable, no factor"},
@@ -306,6 +308,7 @@ TEST(SweepRange, ARangeThatCannotBeSweptNamesItsField) {
         {u"450", u"1.8", u"", error_field::sweep_to, "upside down"},
         {u"500", u"", u"", error_field::sweep_to, "above the default top"},
         {u"0", u"", u"", error_field::sweep_from, "a log scale from 0"},
+        {u"", u"1e9", u"", error_field::sweep_to, "far above any coax"},
         {u"", u"", u"1000000", error_field::sweep_points, "a million points"},
         {u"", u"", u"1", error_field::sweep_points, "one point is no sweep"},
         {u"", u"", u"20.5", error_field::sweep_points, "half a point"},
