@@ -75,7 +75,7 @@ std::string typed(std::u16string_view text) {
 
 // The cable a stub is cut from, and the line it stands on.
 struct cable_and_line {
-    std::string name; // "RG-213 (V/F 0.66, 50 ohm)", "cable of V/F 0.78 (50 ohm)"
+    std::string name; // "RG-213 (V/F 0.66, 50 ohm)", "cable (V/F 0.78, 50 ohm)"
     double velocity_factor = 0.0;
     double stub_ohms = 50.0;
     double line_ohms = 50.0;
