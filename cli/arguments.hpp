@@ -5,7 +5,9 @@
 #pragma once
 
 #include "ridi_calc.hpp"
+#include "stub.hpp"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,6 +23,7 @@ enum class task {
     help,      // --help or -h
     version,   // --version
     measuring, // --measure or --trim, as `mode` says
+    stub,      // --stub or --which-stub, as `mode` says
 };
 
 // A command line that makes sense: the arguments it gives are the ones its task takes, in
@@ -29,9 +32,10 @@ struct command {
     task what = task::calculate;
     std::string_view mode; // the option that chose `what`, as given; empty for a calculation
     // FREQUENCY QUARTER_WAVES [CABLE] of a calculation (CABLE only without --vf), or the
-    // arguments of --measure or --trim; none for the other tasks.
+    // arguments of --measure, --trim, --stub or --which-stub; none for the other tasks.
     std::vector<std::string_view> positional;
     calc_options options;
+    stub_options stub; // the options of the stub forms (some also of batch mode)
 };
 
 // What is wrong with a command line, and the usage line to show after it.
@@ -39,6 +43,11 @@ struct usage_problem {
     std::string problem;
     std::string_view usage;
 };
+
+// The value of an option given as "--name VALUE" or "--name=VALUE", empty when none follows;
+// false when args[i] is not that option. Moves `i` past a separate value.
+bool option_value(std::span<const std::string_view> args, std::size_t& i, std::string_view name,
+                  std::optional<std::string_view>& value);
 
 // Reads `args` (the arguments after the program name): the command, or its first problem.
 std::variant<command, usage_problem> read_arguments(std::span<const std::string_view> args);

@@ -77,6 +77,10 @@ bench_result compute(const bench_form& form, std::span<const std::u16string> fie
 
 } // namespace
 
+std::string bench_message(const calc_error& error) {
+    return error.message(unit_option_words);
+}
+
 bool is_measuring_mode(std::string_view arg) noexcept {
     return arg == measure_form.mode || arg == trim_form.mode;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/measurement.hpp"
 
+#include "bench_number.hpp"
 #include "typed_text.hpp"
 
 #include "ridi/calculation.hpp"
@@ -15,41 +16,6 @@
 
 namespace ridi {
 namespace {
-
-// A number of the bench, which only a value greater than 0 can be.
-struct bench_number {
-    std::u16string_view text;
-    error_field field;
-    const char* what_to_enter; // after "must be greater than 0: "
-};
-
-double read_positive(const bench_number& number, double value) {
-    if (!(value > 0.0)) {
-        throw calc_error(error_kind::out_of_range, number.field,
-                         text_message(number.field, number.text, "must be greater than 0",
-                                      number.what_to_enter));
-    }
-    return value;
-}
-
-double read_positive_number(const bench_number& number, number_options options) {
-    return read_positive(number, number_from_text(number.text, number.field,
-                                                  {.decimal_comma = options.decimal_comma,
-                                                   .refuse_too_small = true}));
-}
-
-double read_positive_length(const bench_number& number, length_unit unit, number_options options) {
-    return read_positive(number, read_length(number.text, unit, number.field, options));
-}
-
-// A length in `unit` as a message shows it: "0.005 m", "1 ft 7 1/2 in".
-std::string with_unit(std::string text, length_unit unit) {
-    if (unit != length_unit::feet_inches) {
-        text += ' ';
-        text += length_unit_name(unit);
-    }
-    return text;
-}
 
 // Words for the user, and where a front-end may say in them how the unit they name is chosen.
 struct hinted_text {
@@ -79,11 +45,12 @@ std::string too_short(double stub, double needed, length_unit unit) {
     const std::string longer = format_in_unit(needed - stub, unit);
     const bool shows_zero = read_length(utf8_to_utf16(longer), unit, error_field::none) == 0.0;
     return "The stub is already " +
-           (shows_zero ? "less than " + with_unit(format_in_unit(smallest_shown(unit), unit), unit)
-                       : with_unit(longer, unit)) +
+           (shows_zero
+                ? "less than " + with_unit_name(format_in_unit(smallest_shown(unit), unit), unit)
+                : with_unit_name(longer, unit)) +
            " too short: it resonates above the target frequency, and cutting only raises it. "
            "For the target it would be " +
-           with_unit(format_in_unit(needed, unit), unit) + ": cut a new piece.";
+           with_unit_name(format_in_unit(needed, unit), unit) + ": cut a new piece.";
 }
 
 // A factor no cable has, and what to check, the unit of the length among it.

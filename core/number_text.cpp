@@ -41,6 +41,32 @@ std::string_view field_noun(error_field field) noexcept {
         return "The target frequency";
     case error_field::velocity_factor:
         return "The velocity factor";
+    case error_field::cable:
+        return "The cable";
+    case error_field::loss:
+        return "The loss";
+    case error_field::loss_frequency:
+        return "The frequency of the loss";
+    case error_field::dip_resistance:
+        return "The resistance at the dip";
+    case error_field::tee_allowance:
+        return "The Tee allowance";
+    case error_field::line_impedance:
+        return "The line impedance";
+    case error_field::stub_impedance:
+        return "The cable impedance";
+    case error_field::sweep_from:
+        return "The lowest frequency";
+    case error_field::sweep_to:
+        return "The highest frequency";
+    case error_field::sweep_points:
+        return "The number of points";
+    case error_field::pass_band:
+        return "The band to pass";
+    case error_field::notch_band:
+        return "The band to notch";
+    case error_field::band:
+        return "The band";
     case error_field::none:
         break;
     }
@@ -79,6 +105,28 @@ std::string_view field_example(error_field field) {
         return "enter the frequency in MHz the stub should resonate at, for example 100";
     case error_field::velocity_factor:
         return "enter the velocity factor of the cable, for example 0.66";
+    case error_field::loss:
+        return "enter the cable's loss in dB per 100 m from its data sheet, for example 5.9";
+    case error_field::loss_frequency:
+        return "enter the frequency in MHz the data sheet gives that loss at, for example 100";
+    case error_field::dip_resistance:
+        return "enter the resistance in ohms the analyser shows at the stub's dip, for example 1.5";
+    case error_field::tee_allowance:
+        return "enter the length of the Tee's arm and connector on the stub's side";
+    case error_field::line_impedance:
+        return "enter the impedance of the line in ohms, for example 50";
+    case error_field::stub_impedance:
+        return "enter the characteristic impedance of the cable in ohms, for example 50";
+    case error_field::sweep_from:
+        return "enter the lowest frequency in MHz, for example 1.8";
+    case error_field::sweep_to:
+        return "enter the highest frequency in MHz, for example 450";
+    case error_field::sweep_points:
+        return "enter how many frequencies to compute, for example 2000";
+    case error_field::cable:
+    case error_field::pass_band:
+    case error_field::notch_band:
+    case error_field::band:
     case error_field::coax_length:
     case error_field::none:
         break;
@@ -93,7 +141,7 @@ std::string_view field_example(error_field field) {
                                     std::string_view fault, std::string_view joint = ": ") {
     const std::string message = text_message(field, text, fault, field_example(field), joint);
     throw calc_error(kind, field, message,
-                     field == error_field::length
+                     is_length_field(field)
                          ? unit_hint{unit_hint::kind::read_in, message.size() - 1}
                          : unit_hint{});
 }

@@ -37,6 +37,11 @@ constexpr std::basic_string_view<Char> trim_blanks(std::basic_string_view<Char> 
     return text;
 }
 
+// A name as a reader compares names whatever their spelling: without blanks (space, tab and the
+// Unicode spaces) and hyphens with their look-alikes (U+2010 to U+2015, U+2212, U+00AD), ASCII
+// letters in lower case: "rg58" for "RG-58 ", "40m" for "40 M".
+std::u16string folded_name(std::u16string_view text);
+
 // The message about a typed text: the field's noun, the text in quotes (left out when empty: an
 // empty text is named by its noun alone), what is wrong with it and, after `joint`, what to
 // enter, closed by a full stop: The frequency "abc" is not a number: enter the centre frequency

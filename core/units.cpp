@@ -314,6 +314,14 @@ std::string_view length_unit_name(length_unit unit) noexcept {
     return steps_of(unit).name;
 }
 
+std::string with_unit_name(std::string text, length_unit unit) {
+    if (unit != length_unit::feet_inches) {
+        text += ' ';
+        text += length_unit_name(unit);
+    }
+    return text;
+}
+
 double read_length(std::u16string_view text, length_unit unit, error_field field,
                    number_options options) {
     if (unit == length_unit::feet_inches) {

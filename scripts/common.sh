@@ -22,6 +22,8 @@ ridi_packages=(
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     # bench/batch_throughput
     hyperfine mawk
+    # tests/cli/stub_reference.py: the independent reference for ridi-calc's stubs
+    python3-scikit-rf
     # the core reads numbers with fast_float everywhere, and writes the shortest digits with
     # Dragonbox where the C++ library cannot (the Windows and web builds)
     libfast-float-dev libdragonbox-dev

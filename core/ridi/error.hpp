@@ -41,7 +41,27 @@ enum class error_field {
     measured_frequency, // the frequency a stub resonates at now (trim_stub)
     target_frequency,   // the frequency it should resonate at (trim_stub)
     velocity_factor,    // a cable's own velocity factor (velocity_factor_from_text)
+    // What a stub is cut from and where it sits (read_stub, which_stub, read_sweep_range).
+    cable,          // the catalogue cable of a stub
+    loss,           // the cable's loss in dB per 100 m
+    loss_frequency, // the frequency in MHz that loss holds at
+    dip_resistance, // the resistance an analyser shows at the stub's dip
+    tee_allowance,  // the length of the Tee's arm and connector on the stub's side
+    line_impedance, // the impedance of the line the Tee is on
+    stub_impedance, // the characteristic impedance of the stub's cable
+    sweep_from,     // the lowest frequency of a sweep
+    sweep_to,       // the highest frequency of a sweep
+    sweep_points,   // how many frequencies a sweep computes
+    pass_band,      // the band a stub should pass
+    notch_band,     // the band a stub should notch
+    band,           // a band a stub's loss is asked across
 };
+
+// Whether `field` is a length typed in the unit a front-end lets its user choose, which a
+// message that asks for it again marks with a unit_hint of kind read_in.
+constexpr bool is_length_field(error_field field) noexcept {
+    return field == error_field::length || field == error_field::tee_allowance;
+}
 
 // A place in a message or warning where a front-end may say, in its own words, how its user
 // chooses the unit of a length; the core decides which of two things is to be said there.

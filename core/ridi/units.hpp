@@ -34,6 +34,10 @@ std::string format_length(double metres, length_unit unit);
 // The unit's name on the command line: "m", "cm", ..., "ft-in".
 std::string_view length_unit_name(length_unit unit) noexcept;
 
+// A length's text as a message or heading shows it, followed by its unit's name: "0.005 m";
+// feet and inches, "1 ft 7 1/2 in", name themselves.
+std::string with_unit_name(std::string text, length_unit unit);
+
 // How feet and inches are written for read_length, as messages and hints say it.
 inline constexpr std::string_view feet_inches_forms =
     "12'3.5\" or 12ft 3.5in, or one part alone (12', 3.5in)";
