@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <complex>
 #include <numbers>
 #include <utility>
 
@@ -321,12 +320,19 @@ double insertion_loss_db(const stub_model& stub, double mhz) noexcept {
                           (stub.velocity_factor * metres_per_wave_at_1_mhz) * stub.length_m;
     const double alpha_l =
         stub.loss ? loss_per_100m(*stub.loss, mhz) / 100.0 * nepers_per_db * stub.length_m : 0.0;
-    // Z0 / (2 Zs) is r tanh(gl) for an open stub and r / tanh(gl) for a shorted one.
-    const std::complex<double> t = std::tanh(std::complex<double>(alpha_l, beta_l));
+    // Z0 / (2 Zs) is r tanh(gl) for an open stub and r coth(gl) for a shorted one, with gl =
+    // x + jy: tanh(gl) = (sinh 2x + j sin 2y) / d, d = 2 (sinh^2 x + cos^2 y), and coth(gl) =
+    // (sinh 2x - j sin 2y) / d, d = 2 (sinh^2 x + sin^2 y). In real arithmetic, and with d in
+    // these forms, which lose no digits near a resonance, every platform computes the same.
     const double r = stub.line_ohms / (2.0 * stub.stub_ohms);
-    const double loss = stub.end == stub_end::open
-                            ? 20.0 * std::log10(std::abs(1.0 + r * t))
-                            : 20.0 * (std::log10(std::abs(t + r)) - std::log10(std::abs(t)));
+    const double sinh_x = std::sinh(alpha_l);
+    const double across = stub.end == stub_end::open ? std::cos(beta_l) : std::sin(beta_l);
+    const double d = 2.0 * (sinh_x * sinh_x + across * across);
+    // |1 + r tanh(gl)| or |1 + r coth(gl)|: |d + r (sinh 2x +- j sin 2y)| / d.
+    const double loss =
+        20.0 *
+        (std::log10(std::hypot(d + r * std::sinh(2.0 * alpha_l), r * std::sin(2.0 * beta_l))) -
+         std::log10(d));
     return loss < max_loss_db ? loss : max_loss_db;
 }
 

@@ -5,7 +5,6 @@
 #include <emscripten/emscripten.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <numeric>
 #include <stdexcept>
 
@@ -46,9 +45,10 @@ std::string json_string(std::string_view text) {
             json += '\\';
             json += c;
         } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[7];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-            json += escape;
+            constexpr std::string_view hex = "0123456789abcdef";
+            json += "\\u00";
+            json += hex[static_cast<unsigned char>(c) >> 4U];
+            json += hex[static_cast<unsigned char>(c) & 0xFU];
         } else {
             json += c;
         }

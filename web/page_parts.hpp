@@ -4,6 +4,8 @@
 // a page's head and end, writing a page out and the generator's command line.
 #pragma once
 
+#include "html_text.hpp"
+
 #include "ridi/utf.hpp"
 
 #include <exception>
@@ -19,42 +21,6 @@
 #include <vector>
 
 namespace ridi::web {
-
-// Text for HTML content and for attribute values in double quotes.
-inline std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-inline std::string escaped(std::u16string_view text) {
-    return escaped(ridi::utf16_to_utf8(text));
-}
-
-inline std::string attribute(std::string_view name, std::string_view value) {
-    return " " + std::string(name) + "=\"" + escaped(value) + "\"";
-}
-
-inline std::string attribute(std::string_view name, std::u16string_view value) {
-    return attribute(name, ridi::utf16_to_utf8(value));
-}
 
 // Writes a file of the site with `write`; false, said on standard error, when it cannot.
 template <class Write> bool write_file(const std::string& path, Write write) {

@@ -19,6 +19,7 @@ enum class result {
     vf_length,   // the velocity-factor corrected length
     cut_to,      // the length to cut a stub to (trim_stub)
     cut_off,     // how much to cut off it
+    stub_length, // the length of a stub whose filtering is shown (read_stub)
 };
 
 // The words of a result caption before its unit.
@@ -32,6 +33,8 @@ constexpr std::u16string_view result_words(result which) noexcept {
         return u"Cut to";
     case result::cut_off:
         return u"Cut off";
+    case result::stub_length:
+        return u"Stub length";
     }
     return u"";
 }

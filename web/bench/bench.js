@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // RI-DI Bench: wires the tools that ridi_bench_page wrote to the bench tools in ridi_core.wasm.
 // Every number read, every result, caption and message is the core's, and every tool is as the
-// page declares it (its fields, results, table, warning and the buttons that carry a result);
+// page declares it (its fields, results, lines, warning, the buttons that carry a result, its
+// plot, tables and notes);
 // this script moves texts between the page, the core, the address and the one unit kept on the
 // device.
 'use strict';
@@ -13,7 +14,7 @@
     const unit_select = byId('unit');
     const unit_hint = byId('unit_hint');
     const tools = Array.from(document.querySelectorAll('section[data-tool]'));
-    const inputs_of = (section) => Array.from(section.querySelectorAll('input'));
+    const inputs_of = (section) => Array.from(section.querySelectorAll('input, select'));
     const unit_key = 'ridi-bench-unit';
     const general_hint = unit_hint.textContent;
 
@@ -33,9 +34,31 @@
     }
 
     // The binding: a tool's input texts go to the core exactly as typed; its answer (results
-    // with their captions, its table, its warning) or its fault comes back.
-    function run_core(core, tool, unit, texts, comma) {
-        return ridi_site.ask(core, texts, () => core._ridi_bench(tool, unit, comma ? 1 : 0));
+    // with their captions, lines, plot, tables, notes, warning) or its fault comes back. A plot
+    // is drawn for a box `width` CSS pixels wide.
+    function run_core(core, tool, unit, texts, comma, width = 0) {
+        return ridi_site.ask(core, texts,
+                             () => core._ridi_bench(tool, unit, comma ? 1 : 0, width));
+    }
+    // Paragraphs of `texts` in `box`.
+    function paragraphs(box, texts) {
+        box.replaceChildren(...texts.map((text) => {
+            const paragraph = document.createElement('p');
+            paragraph.textContent = text;
+            return paragraph;
+        }));
+    }
+    // Cells of `texts`, each a `kind` element, in `row`.
+    function cells(row, kind, texts) {
+        row.replaceChildren(...texts.map((text) => {
+            const cell = document.createElement(kind);
+            cell.textContent = text;
+            if (kind === 'th') {
+                cell.scope = 'col';
+            }
+            return cell;
+        }));
+        return row;
     }
 
     // The address holds the unit and the inputs of every tool calculated, so that it opens
@@ -69,8 +92,10 @@
     // are.
     function calculate(core, section) {
         const inputs = inputs_of(section);
+        const plot = section.querySelector('.plot');
         const answer = run_core(core, Number(section.dataset.tool), Number(unit_select.value),
-                                inputs.map((input) => input.value), ridi_site.decimal_comma);
+                                inputs.map((input) => input.value), ridi_site.decimal_comma,
+                                plot ? section.querySelector('form').clientWidth : 0);
         const tool_error = byId(`${section.id}_error`);
         tool_error.textContent = '';
         for (const input of inputs) {
@@ -84,6 +109,7 @@
             const input = inputs[answer.fault.input];
             if (input) {
                 input.setAttribute('aria-invalid', 'true');
+                input.closest('details')?.setAttribute('open', '');
             }
             (input ? byId(`${input.id}_error`) : tool_error).textContent = answer.fault.message;
             results.hidden = true;
@@ -97,22 +123,20 @@
             row.querySelector('output').value = value;
             spoken.push(`${caption} ${value}`);
         });
-        const table = section.querySelector('table');
-        if (table) {
-            const [heads, ...rows] = answer.table;
-            table.querySelectorAll('th').forEach((head, i) => {
-                head.textContent = heads[i];
-            });
-            table.tBodies[0].replaceChildren(...rows.map((cells) => {
-                const row = document.createElement('tr');
-                row.replaceChildren(...cells.map((text) => {
-                    const cell = document.createElement('td');
-                    cell.textContent = text;
-                    return cell;
-                }));
-                return row;
-            }));
+        paragraphs(section.querySelector('.lines'), answer.lines);
+        spoken.push(...answer.lines);
+        if (plot) {
+            plot.querySelector('.drawing').innerHTML = answer.plot;
+            plot.querySelector('figcaption').textContent = answer.plot_caption;
         }
+        section.querySelectorAll('table').forEach((table, i) => {
+            const [heads, ...rows] = answer.tables[i];
+            cells(table.tHead.rows[0], 'th', heads);
+            table.tBodies[0].replaceChildren(
+                ...rows.map((texts) => cells(document.createElement('tr'), 'td', texts)));
+            table.hidden = rows.length === 0;
+        });
+        paragraphs(section.querySelector('.notes'), answer.notes);
         const warning = section.querySelector('.warning');
         if (warning) {
             warning.textContent = answer.warning ?? '';
@@ -151,18 +175,19 @@
         });
     }
 
-    // A result carried into a field of another tool, which calculates where its first field
-    // holds something; the focus goes to that first field while it is empty.
+    // A result carried into a field of another tool, which calculates where it has calculated
+    // before or its first text field holds something; otherwise the focus goes to that field.
     for (const button of document.querySelectorAll('button[data-carry]')) {
         button.addEventListener('click', () => {
             const field = byId(button.dataset.to);
             const section = field.closest('section[data-tool]');
-            const first = inputs_of(section)[0];
+            const first = section.querySelector('input');
             field.value = byId(button.dataset.carry).value;
-            if (first.value.trim() !== '') {
+            const ready = calculated.has(section.id) || first.value.trim() !== '';
+            if (ready) {
                 when_loaded((loaded) => calculate(loaded, section));
             }
-            (first.value.trim() === '' ? first : field).focus();
+            (ready ? field : first).focus();
         });
     }
 
@@ -208,6 +233,22 @@
             write_address();
         });
     });
+
+    // A plot drawn for its box's width is drawn again when the box's width changes (a phone
+    // turned round).
+    const plotted = tools.filter((section) => section.querySelector('.plot'));
+    const widths = new Map();
+    const box_watch = new ResizeObserver(() => {
+        for (const section of plotted) {
+            const width = section.querySelector('form').clientWidth;
+            if (widths.has(section) && widths.get(section) !== width &&
+                calculated.has(section.id) && !byId(`${section.id}_results`).hidden) {
+                when_loaded((loaded) => calculate(loaded, section));
+            }
+            widths.set(section, width);
+        }
+    });
+    plotted.forEach((section) => box_watch.observe(section));
 
     const open_address = () => {
         const given = read_address();

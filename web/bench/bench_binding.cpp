@@ -37,27 +37,32 @@ ridi::length_unit unit_of(int unit) {
     return static_cast<ridi::length_unit>(unit);
 }
 
-std::string answer_json(const bench_tool& tool, ridi::length_unit unit, int decimal_comma) {
+std::string answer_json(const bench_tool& tool, ridi::length_unit unit, int decimal_comma,
+                        int plot_width) {
     const std::vector<std::u16string_view> texts = input_texts();
     if (texts.size() != tool.fields.size()) {
         throw std::invalid_argument("the tool takes one text for each of its fields");
     }
-    bench_answer answer = tool.run(texts, unit, {.decimal_comma = decimal_comma != 0});
+    bench_answer answer =
+        tool.run({texts, unit, {.decimal_comma = decimal_comma != 0}, plot_width});
     std::vector<std::string> results;
     for (std::size_t i = 0; i < tool.results.size(); ++i) {
         results.push_back(json_strings({tool.results[i].text(unit), answer.values.at(i)}));
     }
-    std::string json = "{\"results\":" + json_array(results);
-    if (!tool.columns.empty()) {
-        std::vector<std::string> heads;
-        for (const bench_caption& column : tool.columns) {
-            heads.push_back(column.text(unit));
-        }
-        std::vector<std::string> rows{json_strings(heads)};
-        for (const std::vector<std::string>& row : answer.rows) {
+    std::vector<std::string> tables;
+    for (const bench_table& table : answer.tables) {
+        std::vector<std::string> rows{json_strings(table.heads)};
+        for (const std::vector<std::string>& row : table.rows) {
             rows.push_back(json_strings(row));
         }
-        json += ",\"table\":" + json_array(rows);
+        tables.push_back(json_array(rows));
+    }
+    std::string json =
+        "{\"results\":" + json_array(results) + ",\"lines\":" + json_strings(answer.lines) +
+        ",\"tables\":" + json_array(tables) + ",\"notes\":" + json_strings(answer.notes);
+    if (tool.plots) {
+        json += ",\"plot\":" + json_string(answer.plot) +
+                ",\"plot_caption\":" + json_string(answer.plot_caption);
     }
     if (!answer.warning.empty()) {
         json += ",\"warning\":" +
@@ -72,15 +77,17 @@ std::string answer_json(const bench_tool& tool, ridi::length_unit unit, int deci
 extern "C" {
 
 // Runs the bench tool at `tool` in bench_tools over the texts in the input room, its lengths in
-// `unit` (a ridi::length_unit). `decimal_comma` other than 0 also accepts "," as the decimal
-// point. Answers {"results": [[caption, value], ...], "table": [[heads...], [row...], ...] where
-// the tool has a table, "warning" where it warns}, or {"fault": {"kind", "field", "message",
-// "input": the place of the field it names among the tool's, or -1}}.
-EMSCRIPTEN_KEEPALIVE const char* ridi_bench(int tool, int unit, int decimal_comma) {
+// `unit` (a ridi::length_unit), its plot, if it has one, for a box `plot_width` CSS pixels wide.
+// `decimal_comma` other than 0 also accepts "," as the decimal point. Answers {"results":
+// [[caption, value], ...], "lines": [...], "tables": [[[heads...], [row...], ...], ...],
+// "notes": [...], "plot" and "plot_caption" where the tool plots, "warning" where it warns}, or
+// {"fault": {"kind", "field", "message", "input": the place of the field it names among the
+// tool's, or -1}}.
+EMSCRIPTEN_KEEPALIVE const char* ridi_bench(int tool, int unit, int decimal_comma, int plot_width) {
     try {
         const bench_tool& chosen = tool_at(tool);
         try {
-            return answer(answer_json(chosen, unit_of(unit), decimal_comma));
+            return answer(answer_json(chosen, unit_of(unit), decimal_comma, plot_width));
         } catch (const ridi::calc_error& error) {
             int input = -1;
             for (std::size_t i = 0; i < chosen.fields.size(); ++i) {

@@ -11,12 +11,15 @@
 #include "bench_words.hpp"
 #include "page_parts.hpp"
 
+#include "ridi/catalogue.hpp"
 #include "ridi/form/form.hpp"
 #include "ridi/result_captions.hpp"
 #include "ridi/units.hpp"
 #include "ridi/version.hpp"
 
+#include <algorithm>
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -26,37 +29,74 @@ using ridi::web::attribute;
 using ridi::web::bench_tool;
 using ridi::web::escaped;
 
-// A tool's input, with its hint and its own place for a message; Enter on the last ("go")
-// calculates, on the others ("next") goes on to the next.
-void write_field(std::ostream& out, const ridi::web::bench_field& field, bool last) {
+// The list of the catalogue's cables that a cable field offers.
+constexpr std::string_view cable_names = "cable_names";
+
+// A tool's input, with its hint and its own place for a message; `enter` is what its Enter key
+// says: "next" goes on to the next field, "go" calculates.
+void write_field(std::ostream& out, const ridi::web::bench_field& field, std::string_view enter) {
+    using ridi::web::field_kind;
     const std::string id(field.id);
+    const std::string described = attribute("aria-describedby", id + "_hint " + id + "_error");
     out << "<div class=\"input\">\n<label" << attribute("for", id) << ">" << escaped(field.caption)
-        << "</label>\n"
-        << "<input type=\"text\" inputmode=\"decimal\"" << attribute("id", id)
-        << attribute("name", id) << attribute("value", field.starting)
-        << (field.is_length ? " data-length=\"\"" : "")
-        << attribute("enterkeyhint", last ? "go" : "next")
-        << attribute("aria-describedby", id + "_hint " + id + "_error")
-        << " autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\">\n"
-        << "<p class=\"hint\"" << attribute("id", id + "_hint") << ">" << escaped(field.hint)
+        << "</label>\n";
+    if (field.kind == field_kind::choice) {
+        out << "<select" << attribute("id", id) << attribute("name", id) << described << ">\n";
+        for (const ridi::web::bench_choice& choice : field.choices) {
+            out << "<option" << attribute("value", choice.value)
+                << (choice.value == field.starting ? " selected" : "") << ">"
+                << escaped(choice.label) << "</option>\n";
+        }
+        out << "</select>\n";
+    } else {
+        const bool words = field.kind == field_kind::text || field.kind == field_kind::cable;
+        out << "<input type=\"text\"" << attribute("inputmode", words ? "text" : "decimal")
+            << attribute("id", id) << attribute("name", id) << attribute("value", field.starting)
+            << (field.kind == field_kind::length ? " data-length=\"\"" : "")
+            << (field.kind == field_kind::cable ? attribute("list", cable_names) : "")
+            << attribute("enterkeyhint", enter) << described
+            << " autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\">\n";
+    }
+    out << "<p class=\"hint\"" << attribute("id", id + "_hint") << ">" << escaped(field.hint)
         << "</p>\n"
         << "<p class=\"error\"" << attribute("id", id + "_error") << "></p>\n</div>\n";
 }
 
+// A tool's fields: those it needs, then its further settings folded away. The last field of
+// each kind says "go" on its Enter key.
+void write_fields(std::ostream& out, const bench_tool& tool) {
+    const auto& fields = tool.fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const bool further = fields[i].further;
+        if (further && (i == 0 || !fields[i - 1].further)) {
+            out << "<details class=\"further\">\n<summary>More settings</summary>\n";
+        }
+        if (!further && i > 0 && fields[i - 1].further) {
+            throw std::logic_error("a tool's further settings come after its other fields");
+        }
+        const bool last = i + 1 == fields.size() || fields[i + 1].further != further;
+        write_field(out, fields[i], last ? "go" : "next");
+        if (further && i + 1 == fields.size()) {
+            out << "</details>\n";
+        }
+    }
+}
+
 // A tool as a section: its form, then its results (hidden until it has answered), each with its
-// caption and a Copy button, its warning, the buttons that carry a result into another tool, and
-// its table. `place` is its place in the table of tools, by which the binding knows it.
+// caption and a Copy button, lines of words about them, its warning, the buttons that carry a
+// result into another tool, its plot, its tables and notes after them. `place` is its place in
+// the table of tools, by which the binding knows it.
 void write_tool(std::ostream& out, const bench_tool& tool, std::size_t place) {
     const std::string id(tool.id);
-    out << "<section class=\"tool\"" << attribute("id", id)
-        << attribute("aria-labelledby", id + "_title")
+    const bool listing = std::any_of(tool.tables.begin(), tool.tables.end(),
+                                     [](std::string_view caption) { return !caption.empty(); });
+    out << "<section" << attribute("class", tool.plots || listing ? "tool wide" : "tool")
+        << attribute("id", id) << attribute("aria-labelledby", id + "_title")
         << attribute("data-tool", std::to_string(place)) << ">\n"
         << "<h2" << attribute("id", id + "_title") << ">" << escaped(tool.title) << "</h2>\n"
         << "<p class=\"about\">" << escaped(tool.about) << "</p>\n"
         << "<form novalidate>\n";
-    for (std::size_t i = 0; i < tool.fields.size(); ++i) {
-        write_field(out, tool.fields[i], i + 1 == tool.fields.size());
-    }
+    write_fields(out, tool);
     out << "<p class=\"error\"" << attribute("id", id + "_error") << "></p>\n"
         << "<button class=\"command\" type=\"submit\">Calculate</button>\n</form>\n"
         << "<div class=\"results\"" << attribute("id", id + "_results") << " hidden>\n";
@@ -69,6 +109,7 @@ void write_tool(std::ostream& out, const bench_tool& tool, std::size_t place) {
             << "<button class=\"copy\" type=\"button\"" << attribute("data-copy", result)
             << ">Copy</button>\n</div>\n";
     }
+    out << "<div class=\"lines\"></div>\n";
     if (tool.warns) {
         out << "<p class=\"warning\"" << attribute("id", id + "_warning") << "></p>\n";
     }
@@ -77,14 +118,35 @@ void write_tool(std::ostream& out, const bench_tool& tool, std::size_t place) {
             << attribute("data-carry", id + "_r" + std::to_string(carry.result))
             << attribute("data-to", carry.to_field) << ">" << escaped(carry.label) << "</button>\n";
     }
-    if (!tool.columns.empty()) {
-        out << "<table" << attribute("id", id + "_table") << "><thead><tr>";
-        for (std::size_t column = 0; column < tool.columns.size(); ++column) {
-            out << "<th scope=\"col\"></th>";
-        }
-        out << "</tr></thead><tbody></tbody></table>\n";
+    if (tool.plots) {
+        // The drawing is the page's own picture of the first table, which says the same.
+        out << "<figure class=\"plot\">\n<div class=\"drawing\" role=\"img\""
+            << attribute("aria-labelledby", id + "_plot_caption") << "></div>\n"
+            << "<figcaption" << attribute("id", id + "_plot_caption") << "></figcaption>\n"
+            << "</figure>\n";
     }
-    out << "</div>\n</section>\n";
+    for (std::size_t table = 0; table < tool.tables.size(); ++table) {
+        const std::string_view caption = tool.tables[table];
+        const std::string table_id = id + "_table" + (table == 0 ? "" : std::to_string(table));
+        if (caption.empty()) {
+            out << "<table" << attribute("id", table_id) << ">";
+        } else {
+            out << "<div class=\"table-box\"><table class=\"listing\"" << attribute("id", table_id)
+                << "><caption>" << escaped(caption) << "</caption>";
+        }
+        out << "<thead><tr></tr></thead><tbody></tbody></table>"
+            << (caption.empty() ? "" : "</div>") << "\n";
+    }
+    out << "<div class=\"notes\"></div>\n</div>\n</section>\n";
+}
+
+// The catalogue's cables, which a cable field offers as its text is typed.
+void write_cable_names(std::ostream& out) {
+    out << "<datalist" << attribute("id", cable_names) << ">\n";
+    for (const ridi::cable& entry : ridi::cable_catalogue()) {
+        out << "<option" << attribute("value", entry.name) << "></option>\n";
+    }
+    out << "</datalist>\n";
 }
 
 void write_units(std::ostream& out) {
@@ -123,6 +185,7 @@ void write_page(std::ostream& out, const page_parts& parts) {
     for (std::size_t place = 0; place < tools.size(); ++place) {
         write_tool(out, tools[place], place);
     }
+    write_cable_names(out);
     out << "</main>\n"
         << "<p class=\"announcer\" id=\"announcer\" aria-live=\"polite\"></p>\n";
     ridi::web::write_end(out, title, parts);
