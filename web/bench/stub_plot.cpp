@@ -18,9 +18,9 @@ namespace {
 // The drawing's measures in CSS pixels: its text, the rows of labels above the plot, and the
 // room around the plot for the scales.
 constexpr double text_size = 11.0;
-constexpr double char_width = 6.6; // at most, for the digits and names of the labels
+constexpr double char_width = 7.0; // at most, for the digits and names of the labels
 constexpr double row_height = 14.0;
-constexpr double label_gap = 4.0;
+constexpr double label_gap = 6.0;
 constexpr double left_room = 34.0;
 constexpr double right_room = 10.0;
 constexpr double bottom_room = 20.0;
@@ -274,7 +274,7 @@ stub_plot plot_stub(const stub_sweep& sweep, const stub_report& report, int widt
     svg.rect("plot-frame", left, top, right - left, bottom - top);
     // The notches, then the curve over them, then the labels.
     for (const double x : notches) {
-        svg.line("plot-notch", x, notch_top, x, bottom);
+        svg.line("plot-notch", x, top, x, bottom);
     }
     svg.open("path", "plot-curve").raw(" d=\"");
     for (std::size_t i = 0; i < sweep.mhz.size(); ++i) {
