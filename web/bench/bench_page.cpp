@@ -131,8 +131,12 @@ void write_tool(std::ostream& out, const bench_tool& tool, std::size_t place) {
         if (caption.empty()) {
             out << "<table" << attribute("id", table_id) << ">";
         } else {
-            out << "<div class=\"table-box\"><table class=\"listing\"" << attribute("id", table_id)
-                << "><caption>" << escaped(caption) << "</caption>";
+            // A box that scrolls sideways on a phone, which the keyboard must reach too.
+            out << "<div class=\"table-box\" tabindex=\"0\" role=\"region\""
+                << attribute("aria-labelledby", table_id + "_caption")
+                << "><table class=\"listing\"" << attribute("id", table_id) << "><caption"
+                << attribute("id", table_id + "_caption") << ">" << escaped(caption)
+                << "</caption>";
         }
         out << "<thead><tr></tr></thead><tbody></tbody></table>"
             << (caption.empty() ? "" : "</div>") << "\n";
