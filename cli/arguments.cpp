@@ -8,6 +8,7 @@
 #include "ridi/calculation.hpp"
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
+#include "ridi/units.hpp"
 #include "ridi/utf.hpp"
 
 #include <array>
@@ -164,7 +165,7 @@ std::variant<command, usage_problem> read_arguments(std::span<const std::string_
         read.options.velocity_factor = factor;
     }
     if (unit_text) {
-        const std::optional<length_unit> unit = unit_named(*unit_text);
+        const std::optional<length_unit> unit = length_unit_from_name(*unit_text);
         if (!unit) {
             return problem("unknown unit '" + std::string(*unit_text) + "' for --unit: use " +
                                unit_names(),
