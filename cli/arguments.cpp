@@ -3,6 +3,7 @@
 #include "arguments.hpp"
 
 #include "measuring.hpp"
+#include "stub.hpp"
 #include "usage.hpp"
 
 #include "ridi/calculation.hpp"
@@ -74,20 +75,6 @@ usage_problem problem(std::string text, std::string_view usage = usage_line) {
 }
 
 } // namespace
-
-bool option_value(std::span<const std::string_view> args, std::size_t& i, std::string_view name,
-                  std::optional<std::string_view>& value) {
-    const std::string_view arg = args[i];
-    if (arg == name) {
-        value = i + 1 < args.size() ? args[++i] : std::string_view(); // empty: no value given
-        return true;
-    }
-    if (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=') {
-        value = arg.substr(name.size() + 1);
-        return true;
-    }
-    return false;
-}
 
 std::variant<command, usage_problem> read_arguments(std::span<const std::string_view> args) {
     command read;

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usage.hpp"
 
-#include "ridi_calc.hpp"
 #include "stub.hpp"
+#include "vocabulary.hpp"
 
 #include "ridi/units.hpp"
 
