@@ -14,7 +14,7 @@
 namespace ridi {
 
 enum class length_unit {
-    metres,      // "m": three decimals, as the window shows
+    metres,      // "m": three decimals, as calc_cmd_Click writes a length
     centimetres, // "cm": two decimals
     millimetres, // "mm": one decimal
     inches,      // "in": two decimals
