@@ -3,11 +3,13 @@
 #include "arguments.hpp"
 
 #include "measuring.hpp"
+#include "stub.hpp"
 #include "usage.hpp"
 
 #include "ridi/calculation.hpp"
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
+#include "ridi/units.hpp"
 #include "ridi/utf.hpp"
 
 #include <array>
@@ -73,20 +75,6 @@ usage_problem problem(std::string text, std::string_view usage = usage_line) {
 }
 
 } // namespace
-
-bool option_value(std::span<const std::string_view> args, std::size_t& i, std::string_view name,
-                  std::optional<std::string_view>& value) {
-    const std::string_view arg = args[i];
-    if (arg == name) {
-        value = i + 1 < args.size() ? args[++i] : std::string_view(); // empty: no value given
-        return true;
-    }
-    if (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=') {
-        value = arg.substr(name.size() + 1);
-        return true;
-    }
-    return false;
-}
 
 std::variant<command, usage_problem> read_arguments(std::span<const std::string_view> args) {
     command read;
@@ -164,7 +152,7 @@ std::variant<command, usage_problem> read_arguments(std::span<const std::string_
         read.options.velocity_factor = factor;
     }
     if (unit_text) {
-        const std::optional<length_unit> unit = unit_named(*unit_text);
+        const std::optional<length_unit> unit = length_unit_from_name(*unit_text);
         if (!unit) {
             return problem("unknown unit '" + std::string(*unit_text) + "' for --unit: use " +
                                unit_names(),

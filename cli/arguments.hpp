@@ -4,10 +4,8 @@
 // wrong with the arguments.
 #pragma once
 
-#include "ridi_calc.hpp"
-#include "stub.hpp"
+#include "vocabulary.hpp"
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,11 +41,6 @@ struct usage_problem {
     std::string problem;
     std::string_view usage;
 };
-
-// The value of an option given as "--name VALUE" or "--name=VALUE", empty when none follows;
-// false when args[i] is not that option. Moves `i` past a separate value.
-bool option_value(std::span<const std::string_view> args, std::size_t& i, std::string_view name,
-                  std::optional<std::string_view>& value);
 
 // Reads `args` (the arguments after the program name): the command, or its first problem.
 std::variant<command, usage_problem> read_arguments(std::span<const std::string_view> args);

@@ -5,6 +5,7 @@
 #include "batch_line.hpp"
 #include "measuring.hpp"
 #include "results.hpp"
+#include "stub.hpp"
 
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"

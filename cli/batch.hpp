@@ -3,16 +3,12 @@
 // ridi-calc --batch: a line of input in, a line of answer out, as the lines arrive.
 #pragma once
 
-#include "ridi_calc.hpp"
-#include "stub.hpp"
+#include "vocabulary.hpp"
 
 #include <cstddef>
 #include <iosfwd>
 
 namespace ridi::cli {
-
-// Batch mode names at most this many cables that are not in the catalogue, then counts the rest.
-inline constexpr std::size_t max_cable_warnings = 20;
 
 // Batch lines longer than this give an error line; the tool keeps no more of a line in memory.
 inline constexpr std::size_t max_batch_line = std::size_t{16} << 20;

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measuring.hpp"
 
-#include "batch.hpp"
-#include "ridi_calc.hpp"
+#include "vocabulary.hpp"
 
 #include "ridi/measurement.hpp"
 #include "ridi/result_captions.hpp"
@@ -49,11 +48,6 @@ std::string synopsis(const bench_form& form, bool as_line) {
     return text;
 }
 
-// Where the core asks for a length, the unit it is read in (metres unless --unit says
-// otherwise); where it names that unit, the option that chose it.
-constexpr unit_hint_words unit_option_words{", in metres or in the unit given with --unit",
-                                            ", see --unit"};
-
 // What either form gives: one value (the factor) or two (cut to, cut off), and a warning.
 struct bench_result {
     std::array<std::string, 2> values;
@@ -76,10 +70,6 @@ bench_result compute(const bench_form& form, std::span<const std::u16string> fie
 }
 
 } // namespace
-
-std::string bench_message(const calc_error& error) {
-    return error.message(unit_option_words);
-}
 
 bool is_measuring_mode(std::string_view arg) noexcept {
     return arg == measure_form.mode || arg == trim_form.mode;
@@ -115,7 +105,7 @@ int run_measuring(std::string_view mode, std::span<const std::string_view> args,
     try {
         result = compute(form, fields, unit);
     } catch (const calc_error& error) {
-        err << "ridi-calc: " << error.message(unit_option_words) << "\n";
+        err << "ridi-calc: " << error_message(error) << "\n";
         return exit_calc_error;
     }
     if (&form == &measure_form) {
@@ -156,7 +146,7 @@ bool measuring_lines::answer(const batch_line& line, std::size_t line_number, st
         result = compute(form, fields, unit_);
     } catch (const calc_error& error) {
         output += "error\t";
-        output += error.message(unit_option_words);
+        output += error_message(error);
         output += '\n';
         return false;
     }

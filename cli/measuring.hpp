@@ -6,7 +6,6 @@
 
 #include "batch_line.hpp"
 
-#include "ridi/error.hpp"
 #include "ridi/units.hpp"
 
 #include <cstddef>
@@ -16,10 +15,6 @@
 #include <string_view>
 
 namespace ridi::cli {
-
-// A bench error as ridi-calc reports it: where the core asks for a length, the unit it is read in
-// (metres unless --unit says otherwise); where it names that unit, the option that chose it.
-std::string bench_message(const calc_error& error);
 
 // "--measure" or "--trim".
 bool is_measuring_mode(std::string_view arg) noexcept;

@@ -2,15 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stub.hpp"
 
-#include "arguments.hpp"
-#include "measuring.hpp"
-
 #include "ridi/number_text.hpp"
 #include "ridi/stub.hpp"
 #include "ridi/utf.hpp"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -219,7 +217,7 @@ void print_choices(std::ostream& out, const stub_choices& choices) {
 }
 
 int calc_error_exit(std::ostream& err, const calc_error& error) {
-    err << "ridi-calc: " << bench_message(error) << "\n";
+    err << "ridi-calc: " << error_message(error) << "\n";
     return exit_calc_error;
 }
 
@@ -415,7 +413,7 @@ bool stub_lines::answer(const batch_line& line, std::string& output) const {
         output += figures.least + '\t' + figures.most + '\t' + figures.verdict_text + '\n';
         return true;
     } catch (const calc_error& error) {
-        return fail(bench_message(error));
+        return fail(error_message(error));
     }
 }
 

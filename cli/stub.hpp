@@ -5,11 +5,10 @@
 #pragma once
 
 #include "batch_line.hpp"
-#include "ridi_calc.hpp"
+#include "vocabulary.hpp"
 
 #include <cstddef>
 #include <iosfwd>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,20 +21,6 @@ inline constexpr std::string_view stub_usage_line =
     "usage: ridi-calc --stub open|shorted FREQUENCY QUARTER_WAVES [CABLE] [OPTION...] | --stub "
     "open|shorted --length LENGTH [CABLE] [OPTION...] | --which-stub PASS NOTCH [CABLE] "
     "[OPTION...] (ridi-calc --help lists the options)";
-
-// The options of the stub forms, as given.
-struct stub_options {
-    std::optional<std::string_view> length; // --length
-    std::optional<std::string_view> loss;   // --loss DB@MHZ[,DB@MHZ]
-    std::optional<std::string_view> dip;    // --dip OHMS
-    std::optional<std::string_view> tee;    // --tee LENGTH
-    std::optional<std::string_view> z0;     // --z0 OHMS
-    std::optional<std::string_view> zc;     // --zc OHMS
-    std::optional<std::string_view> region; // --region 1|2|3
-    std::optional<std::string_view> from;   // --from MHZ
-    std::optional<std::string_view> to;     // --to MHZ
-    std::optional<std::string_view> sweep;  // --sweep POINTS
-};
 
 // An option of the stub forms as --help describes it.
 struct stub_option_help {

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usage.hpp"
 
-#include "ridi_calc.hpp"
 #include "stub.hpp"
+#include "vocabulary.hpp"
+
+#include "ridi/units.hpp"
 
 #include <array>
 
@@ -171,15 +173,6 @@ std::string help_text() {
     }
     text += help_after_options;
     return text;
-}
-
-std::optional<length_unit> unit_named(std::string_view name) noexcept {
-    for (const unit_choice& choice : unit_choices) {
-        if (length_unit_name(choice.unit) == name) {
-            return choice.unit;
-        }
-    }
-    return std::nullopt;
 }
 
 std::string unit_names() {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/bands.hpp"
 
+#include "text_message.hpp"
 #include "typed_text.hpp"
 
 #include "ridi/utf.hpp"

@@ -4,7 +4,7 @@
 // count of quarter waves. Internal to the core.
 #pragma once
 
-#include "typed_text.hpp"
+#include "text_message.hpp"
 
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"

@@ -3,6 +3,7 @@
 #include "ridi/stub.hpp"
 
 #include "bench_number.hpp"
+#include "text_message.hpp"
 #include "typed_text.hpp"
 
 #include "ridi/calculation.hpp"

@@ -10,8 +10,8 @@
 
 namespace ridi {
 
-// Every way a calculation can fail. The window and ridi-calc show the message that comes with
-// it; the kind is for code that needs to tell failures apart.
+// Every way a calculation can fail. A front-end shows the message that comes with it; the kind
+// is for code that needs to tell failures apart.
 enum class error_kind {
     // A text that should hold a number does not: empty, blanks only, stray characters,
     // a comma where the decimal point "." belongs, "inf", "nan", hexadecimal.
@@ -75,8 +75,8 @@ struct unit_hint {
     std::size_t at = 0; // a byte offset in the words
 };
 
-// A front-end's words for each kind of unit hint: ridi-calc names its option, the bench page
-// its unit choice.
+// A front-end's words for each kind of unit hint, which name the way its user chooses the unit
+// of a length.
 struct unit_hint_words {
     std::string_view read_in;   // ", in metres or in the unit given with ..."
     std::string_view chosen_by; // ", see ..."
