@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading a number text: the grammar checked in one pass, the number read by fast_float.
+// Reading a number text: the grammar checked in one pass, the number read by fast_float (by the
+// C library's strtod in the browser build).
 #include "ridi/number_text.hpp"
 
 #include "text_message.hpp"
@@ -8,7 +9,12 @@
 
 #include "ridi/utf.hpp"
 
+#if RIDI_READ_WITH_STRTOD
+#include <cstdlib>
+#include <string>
+#else
 #include <fast_float/fast_float.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -142,24 +148,38 @@ scanned scan(std::basic_string_view<Char> text, Char decimal_point_alt, ascii_bu
 // reads the nearest double exactly, with a number beyond the double range reported as
 // result_out_of_range as std::from_chars does: an overflow (which fast_float reads as an
 // infinity) and an underflow to zero of a text with a digit other than 0 in its significand.
+// The browser build reads with its C library's strtod, which also gives the nearest double
+// exactly, on a text the grammar has checked (so no blanks, "inf" or hexadecimal reach it).
 std::from_chars_result read_double(const char* first, const char* last, double& value) {
+#if RIDI_READ_WITH_STRTOD
+    const std::string text(first, last);
+    char* text_end = nullptr;
+    value = std::strtod(text.c_str(), &text_end);
+    const char* const end = first + (text_end - text.c_str());
+    if (end == first) {
+        return {first, std::errc::invalid_argument};
+    }
+#else
     const fast_float::from_chars_result read = fast_float::from_chars(first, last, value);
     if (read.ec != std::errc{}) {
         return {read.ptr, read.ec};
     }
+    const char* const end = read.ptr;
+#endif
     bool out_of_range = std::isinf(value);
     if (value == 0.0) {
         const char* const significand_end =
-            std::find_if(first, read.ptr, [](char c) { return c == 'e' || c == 'E'; });
+            std::find_if(first, end, [](char c) { return c == 'e' || c == 'E'; });
         out_of_range =
             std::any_of(first, significand_end, [](char c) { return c >= '1' && c <= '9'; });
     }
-    return {read.ptr, out_of_range ? std::errc::result_out_of_range : std::errc{}};
+    return {end, out_of_range ? std::errc::result_out_of_range : std::errc{}};
 }
 
 template <typename Char>
 double read_text(std::basic_string_view<Char> text, error_field field, number_options options) {
     const std::basic_string_view<Char> trimmed = trim_blanks(text);
+#if !RIDI_READ_WITH_STRTOD
     if constexpr (std::is_same_v<Char, char>) {
         // A text that starts with a digit and that fast_float reads whole is one the grammar
         // below admits as it stands ("+", "inf", "nan" and "," never get this far): read it in
@@ -173,6 +193,7 @@ double read_text(std::basic_string_view<Char> text, error_field field, number_op
             }
         }
     }
+#endif
     std::array<char, 64> small_storage; // NOLINT(cppcoreguidelines-pro-type-member-init)
     std::vector<char> large_storage;
     ascii_buffer ascii{small_storage.data()};

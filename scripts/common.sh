@@ -24,8 +24,9 @@ ridi_packages=(
     hyperfine mawk
     # tests/cli/stub_reference.py: the independent reference for ridi-calc's stubs
     python3-scikit-rf
-    # the core reads numbers with fast_float everywhere, and writes the shortest digits with
-    # Dragonbox where the C++ library cannot (the Windows and web builds)
+    # the core reads numbers with fast_float (but in the browser, whose C library reads them as
+    # exactly), and writes the shortest digits with Dragonbox where the C++ library cannot (the
+    # Windows and web builds)
     libfast-float-dev libdragonbox-dev
     # the Windows and web zips, and the tests that open them
     zip unzip
@@ -38,11 +39,12 @@ ridi_windows_packages=(
     g++-mingw-w64-x86-64-posix wine wine64 nsis
 )
 
-# What scripts/web adds: emscripten (its clang and node), rsvg-convert and pngquant for the icons and
-# Chromium to run the tests in; npm (for the test driver, playwright-core) comes with some
-# builds of nodejs, so scripts/web installs it only where the command is missing.
+# What scripts/web adds: emscripten (its clang and node), rsvg-convert and pngquant for the icons,
+# esbuild to minify the scripts and style sheets, and Chromium to run the tests in; npm (for the
+# test driver, playwright-core) comes with some builds of nodejs, so scripts/web installs it only
+# where the command is missing.
 ridi_web_packages=(
-    emscripten nodejs librsvg2-bin pngquant chromium
+    emscripten nodejs librsvg2-bin pngquant esbuild chromium
 )
 
 # What scripts/coverage adds: gcovr.

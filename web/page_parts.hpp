@@ -40,8 +40,9 @@ inline constexpr std::string_view frame_colour = "#" RIDI_FRAME_COLOUR_HEX;
 inline constexpr std::string_view frame_colour_dark = "#3c4043";
 
 // What makes a page a touch page, where the keyboard is on the screen and no tooltip shows: a
-// finger for a pointer, or nothing that hovers. The style sheets and scripts name it
-// "(--touch)", which a page gets in its place.
+// finger for a pointer, or nothing that hovers. The style sheets and the pages' own scripts
+// name it "(--touch)", which a page gets in its place; the script the pages share reads it from
+// the page's data-touch.
 inline constexpr std::string_view touch_media = "(pointer: coarse), (hover: none)";
 inline constexpr std::string_view touch_media_name = "(--touch)";
 
@@ -92,7 +93,8 @@ struct page_parts {
 // text, the style sheet inside, the icons and the core's WebAssembly by their names in the site.
 inline void write_head(std::ostream& out, const std::string& title, std::string_view description,
                        const page_parts& parts) {
-    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    out << "<!DOCTYPE html>\n<html lang=\"en\"" << attribute("data-touch", touch_media)
+        << ">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"color-scheme\" content=\"light dark\">\n"
         << "<meta name=\"description\"" << attribute("content", description) << ">\n"
@@ -146,6 +148,8 @@ inline void write_end(std::ostream& out, const std::string& title, const page_pa
     out << "<noscript><p class=\"noscript\">" << title
         << " calculates with JavaScript and WebAssembly: turn JavaScript on for this page."
         << "</p></noscript>\n";
+    // The core's loader and the site's script, which both pages share, then the page's own.
+    out << "<script" << attribute("src", parts.names["site.js"]) << "></script>\n";
     for (const std::string& script : parts.scripts) {
         out << "<script>\n" << script << "</script>\n";
     }

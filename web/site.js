@@ -65,8 +65,9 @@ const ridi_site = (() => {
         }
     }
 
-    // Where the keyboard is on the screen: a finger for a pointer, or nothing that hovers.
-    const touch = matchMedia('(--touch)');
+    // Where the keyboard is on the screen: a finger for a pointer, or nothing that hovers, as the
+    // page says.
+    const touch = matchMedia(document.documentElement.dataset.touch);
 
     // The core, once loaded; then `ready` gets the attribute data-ready. If it cannot load,
     // `failed` is told why. The WebAssembly's name in the site, which carries its contents'
