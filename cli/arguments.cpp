@@ -3,11 +3,13 @@
 #include "arguments.hpp"
 
 #include "measuring.hpp"
+#include "stub.hpp"
 #include "usage.hpp"
 
 #include "ridi/calculation.hpp"
 #include "ridi/error.hpp"
 #include "ridi/number_text.hpp"
+#include "ridi/units.hpp"
 #include "ridi/utf.hpp"
 
 #include <array>
@@ -35,28 +37,15 @@ std::optional<task> task_of(std::string_view arg) {
     if (is_measuring_mode(arg)) {
         return task::measuring;
     }
+    if (is_stub_mode(arg)) {
+        return task::stub;
+    }
     for (const mode_option& mode : mode_options) {
         if (mode.option == arg) {
             return mode.what;
         }
     }
     return std::nullopt;
-}
-
-// The value of an option given as "--name VALUE" or "--name=VALUE"; false when `arg` is not
-// that option. Moves `i` past a separate value.
-bool option_value(std::span<const std::string_view> args, std::size_t& i, std::string_view name,
-                  std::optional<std::string_view>& value) {
-    const std::string_view arg = args[i];
-    if (arg == name) {
-        value = i + 1 < args.size() ? args[++i] : std::string_view(); // empty: no value given
-        return true;
-    }
-    if (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=') {
-        value = arg.substr(name.size() + 1);
-        return true;
-    }
-    return false;
 }
 
 // Reads the --vf value; returns an empty text when it is good, else what is wrong with it.
@@ -101,6 +90,11 @@ std::variant<command, usage_problem> read_arguments(std::span<const std::string_
             read.positional.push_back(arg);
         } else if (const std::optional<task> mode = task_of(arg)) {
             if (!read.mode.empty()) {
+                if (read.what == task::stub || *mode == task::stub) {
+                    return problem("give only one of --stub, --which-stub, --measure, --trim, "
+                                   "--batch, --cables, --help, --version",
+                                   stub_usage_line);
+                }
                 if (read.what == task::measuring || *mode == task::measuring) {
                     return problem("give only one of --measure, --trim, --batch, --cables, "
                                    "--help, --version",
@@ -121,9 +115,18 @@ std::variant<command, usage_problem> read_arguments(std::span<const std::string_
                                      : "--unit needs a unit: " + unit_names());
             }
             slot = value;
+        } else if (std::string wrong; read_stub_option(args, i, read.stub, wrong)) {
+            if (!wrong.empty()) {
+                return problem(std::move(wrong), stub_usage_line);
+            }
         } else {
             return problem("unknown option '" + std::string(arg) + "'");
         }
+    }
+    if (std::string wrong =
+            stub_usage_problem(read.mode, read.positional, vf_text.has_value(), read.stub);
+        !wrong.empty()) {
+        return problem(std::move(wrong), stub_usage_line);
     }
     const bool measuring = read.what == task::measuring;
     if (measuring) {
@@ -132,10 +135,11 @@ std::variant<command, usage_problem> read_arguments(std::span<const std::string_
         if (!wrong.empty()) {
             return problem(std::move(wrong), measuring_usage_line);
         }
-    } else if (!read.mode.empty() && !read.positional.empty()) {
+    } else if (read.what != task::stub && !read.mode.empty() && !read.positional.empty()) {
         return problem(std::string(read.mode) + " takes no other arguments");
     }
-    const bool calculates = read.what == task::calculate || read.what == task::batch || measuring;
+    const bool calculates = read.what == task::calculate || read.what == task::batch || measuring ||
+                            read.what == task::stub;
     if (!calculates && (vf_text || unit_text)) {
         return problem(std::string(read.mode) + " takes no --vf or --unit");
     }
@@ -148,7 +152,7 @@ std::variant<command, usage_problem> read_arguments(std::span<const std::string_
         read.options.velocity_factor = factor;
     }
     if (unit_text) {
-        const std::optional<length_unit> unit = unit_named(*unit_text);
+        const std::optional<length_unit> unit = length_unit_from_name(*unit_text);
         if (!unit) {
             return problem("unknown unit '" + std::string(*unit_text) + "' for --unit: use " +
                                unit_names(),

@@ -4,7 +4,7 @@
 // wrong with the arguments.
 #pragma once
 
-#include "ridi_calc.hpp"
+#include "vocabulary.hpp"
 
 #include <span>
 #include <string>
@@ -21,6 +21,7 @@ enum class task {
     help,      // --help or -h
     version,   // --version
     measuring, // --measure or --trim, as `mode` says
+    stub,      // --stub or --which-stub, as `mode` says
 };
 
 // A command line that makes sense: the arguments it gives are the ones its task takes, in
@@ -29,9 +30,10 @@ struct command {
     task what = task::calculate;
     std::string_view mode; // the option that chose `what`, as given; empty for a calculation
     // FREQUENCY QUARTER_WAVES [CABLE] of a calculation (CABLE only without --vf), or the
-    // arguments of --measure or --trim; none for the other tasks.
+    // arguments of --measure, --trim, --stub or --which-stub; none for the other tasks.
     std::vector<std::string_view> positional;
     calc_options options;
+    stub_options stub; // the options of the stub forms (some also of batch mode)
 };
 
 // What is wrong with a command line, and the usage line to show after it.

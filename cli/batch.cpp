@@ -5,6 +5,7 @@
 #include "batch_line.hpp"
 #include "measuring.hpp"
 #include "results.hpp"
+#include "stub.hpp"
 
 #include "ridi/calculation.hpp"
 #include "ridi/catalogue.hpp"
@@ -25,8 +26,8 @@ namespace {
 // The answers of batch mode, line by line, and the warnings they give on the way.
 class batch_answers {
 public:
-    batch_answers(const calc_options& options, std::ostream& err)
-        : options_(options), err_(err), measuring_(options.unit, err) {}
+    batch_answers(const calc_options& options, const stub_options& stub, std::ostream& err)
+        : options_(options), err_(err), measuring_(options.unit, err), stub_(options, stub) {}
 
     // The one entry point for a line: `line` without its line break in, its answer with a line
     // break appended to `output`. Returns false for an error line.
@@ -43,6 +44,9 @@ public:
         }
         if (measuring_lines::takes(split)) {
             return measuring_.answer(split, line_number_, output);
+        }
+        if (stub_lines::takes(split)) {
+            return stub_.answer(split, output);
         }
         return calculate(split, output);
     }
@@ -128,18 +132,20 @@ private:
     std::vector<std::u16string> named_;
     std::unordered_set<std::size_t> unnamed_hashes_;
     measuring_lines measuring_; // lines whose first field names a bench form
+    stub_lines stub_;           // lines whose first field names a stub form
 };
 
 } // namespace
 
-int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc_options& options) {
+int run_batch(std::istream& in, std::ostream& out, std::ostream& err, const calc_options& options,
+              const stub_options& stub) {
     constexpr std::size_t chunk_size = 1 << 16;
     std::vector<char> chunk(chunk_size);
     std::string pending;   // a line cut by the end of a chunk
     bool too_long = false; // the current line has outgrown max_batch_line; the rest is skipped
     std::string output;
     output.reserve(2 * chunk_size);
-    batch_answers answers(options, err);
+    batch_answers answers(options, stub, err);
     bool all_ok = true;
     bool unflushed = false; // answers handed to `out` that it may still hold
     auto write_output = [&] {

@@ -3,15 +3,12 @@
 // ridi-calc --batch: a line of input in, a line of answer out, as the lines arrive.
 #pragma once
 
-#include "ridi_calc.hpp"
+#include "vocabulary.hpp"
 
 #include <cstddef>
 #include <iosfwd>
 
 namespace ridi::cli {
-
-// Batch mode names at most this many cables that are not in the catalogue, then counts the rest.
-inline constexpr std::size_t max_cable_warnings = 20;
 
 // Batch lines longer than this give an error line; the tool keeps no more of a line in memory.
 inline constexpr std::size_t max_batch_line = std::size_t{16} << 20;
@@ -24,7 +21,9 @@ inline constexpr std::size_t max_batch_line = std::size_t{16} << 20;
 // exit_ok, exit_calc_error, or exit_io_error when `in` fails (a line cut short by the failure is
 // not computed) or `out` does. A failing read is an exception of the std::runtime_error family
 // from `in`'s stream buffer; any other exception is passed on as a fault of the tool.
+// Lines whose first field is "stub" or "which" are answered as stub_lines says, with `stub`'s
+// options.
 int run_batch(std::istream& in, std::ostream& out, std::ostream& err,
-              const calc_options& options = {});
+              const calc_options& options = {}, const stub_options& stub = {});
 
 } // namespace ridi::cli

@@ -11,7 +11,7 @@ namespace ridi::cli {
 
 struct batch_line {
     std::string_view text;                  // the line without one CR at its end
-    std::array<std::string_view, 4> fields; // the first four fields, each as it stands
+    std::array<std::string_view, 6> fields; // the first six fields, each as it stands
     std::size_t field_count;                // how many fields there are: the tabs plus one
 };
 

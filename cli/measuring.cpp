@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "measuring.hpp"
 
-#include "batch.hpp"
-#include "ridi_calc.hpp"
+#include "vocabulary.hpp"
 
 #include "ridi/measurement.hpp"
 #include "ridi/result_captions.hpp"
@@ -49,18 +48,6 @@ std::string synopsis(const bench_form& form, bool as_line) {
     return text;
 }
 
-// Where the core names the unit a length was read in, the option that chose it.
-constexpr std::string_view see_unit_option = ", see --unit";
-
-// A bench error as ridi-calc reports it: where the core asks for a length, the unit it is read
-// in (metres unless --unit says otherwise); where it names that unit, the option that chose it.
-std::string message_of(const calc_error& error) {
-    return with_unit_hint(error.what(), error.unit_hint_at(),
-                          error.field() == error_field::length
-                              ? ", in metres or in the unit given with --unit"
-                              : see_unit_option);
-}
-
 // What either form gives: one value (the factor) or two (cut to, cut off), and a warning.
 struct bench_result {
     std::array<std::string, 2> values;
@@ -74,8 +61,7 @@ bench_result compute(const bench_form& form, std::span<const std::u16string> fie
         measured_factor measured = measure_velocity_factor(
             fields[0], fields[1], fields.size() > 2 ? std::u16string_view(fields[2]) : u"1", unit);
         result.values[0] = std::move(measured.factor);
-        result.warning =
-            with_unit_hint(measured.warning, measured.warning_unit_hint_at, see_unit_option);
+        result.warning = with_unit_hint(measured.warning, measured.warning_hint, unit_option_words);
     } else {
         trimmed_stub trimmed = trim_stub(fields[0], fields[1], fields[2], unit);
         result.values = {std::move(trimmed.cut_to), std::move(trimmed.cut_off)};
@@ -119,7 +105,7 @@ int run_measuring(std::string_view mode, std::span<const std::string_view> args,
     try {
         result = compute(form, fields, unit);
     } catch (const calc_error& error) {
-        err << "ridi-calc: " << message_of(error) << "\n";
+        err << "ridi-calc: " << error_message(error) << "\n";
         return exit_calc_error;
     }
     if (&form == &measure_form) {
@@ -160,7 +146,7 @@ bool measuring_lines::answer(const batch_line& line, std::size_t line_number, st
         result = compute(form, fields, unit_);
     } catch (const calc_error& error) {
         output += "error\t";
-        output += message_of(error);
+        output += error_message(error);
         output += '\n';
         return false;
     }

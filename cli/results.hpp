@@ -5,7 +5,7 @@
 // not in it, which batch mode gives as well.
 #pragma once
 
-#include "ridi_calc.hpp"
+#include "vocabulary.hpp"
 
 #include <iosfwd>
 #include <optional>

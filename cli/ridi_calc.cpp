@@ -6,6 +6,7 @@
 #include "batch.hpp"
 #include "measuring.hpp"
 #include "results.hpp"
+#include "stub.hpp"
 #include "usage.hpp"
 
 #include "ridi/version.hpp"
@@ -34,9 +35,11 @@ int run_command(const command& asked, std::istream& in, std::ostream& out, std::
         list_cables(out);
         return exit_ok;
     case task::batch:
-        return run_batch(in, out, err, asked.options);
+        return run_batch(in, out, err, asked.options, asked.stub);
     case task::measuring:
         return run_measuring(asked.mode, args, asked.options.unit, out, err);
+    case task::stub:
+        return run_stub(asked.mode, args, asked.options, asked.stub, out, err);
     case task::calculate:
         if (args.size() == 3 || asked.options.velocity_factor) {
             const std::optional<std::string_view> cable =

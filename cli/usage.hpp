@@ -1,13 +1,10 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What ridi-calc says about its own command line: the usage lines after a usage error, the text
-// of --help, and the units --unit takes, from the one list the help, the reading of --unit and
-// its error messages all take them from.
+// of --help, and the units --unit takes as the help and the error messages list them (by the
+// core's names, which the reading of --unit takes too: length_unit_from_name).
 #pragma once
 
-#include "ridi/units.hpp"
-
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,9 +21,6 @@ inline constexpr std::string_view measuring_usage_line =
 
 // The text of --help.
 std::string help_text();
-
-// The unit --unit NAME asks for; none for a name it does not take.
-std::optional<length_unit> unit_named(std::string_view name) noexcept;
 
 // The names --unit takes, for a message: "m, cm, mm, in, ft or ft-in".
 std::string unit_names();

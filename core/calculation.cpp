@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/calculation.hpp"
 
-#include "typed_text.hpp"
+#include "text_message.hpp"
 
 #include "ridi/catalogue.hpp"
 

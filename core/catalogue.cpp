@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/catalogue.hpp"
 
+#include "typed_text.hpp"
+
 #include "ridi/bit_cast.hpp"
 #include "ridi/utf.hpp"
 
@@ -60,8 +62,9 @@ bool set_aside(char16_t c) {
     }
 }
 
-// The text with what cable_suggestion sets aside taken out and ASCII letters in lower case.
-std::u16string folded(std::u16string_view text) {
+} // namespace
+
+std::u16string folded_name(std::u16string_view text) {
     std::u16string out;
     for (const char16_t c : text) {
         if (!set_aside(c)) {
@@ -70,8 +73,6 @@ std::u16string folded(std::u16string_view text) {
     }
     return out;
 }
-
-} // namespace
 
 std::span<const cable> cable_catalogue() noexcept {
     return catalogue;
@@ -104,14 +105,14 @@ float Get_Vk(std::string_view cable_text) noexcept {
 }
 
 std::optional<std::u16string_view> cable_suggestion(std::u16string_view cable_text) {
-    const std::u16string typed = folded(cable_text);
+    const std::u16string typed = folded_name(cable_text);
     for (const cable& entry : catalogue) {
         if (entry.name == cable_text) {
             return std::nullopt;
         }
     }
     for (const cable& entry : catalogue) {
-        if (!typed.empty() && folded(entry.name) == typed) {
+        if (!typed.empty() && folded_name(entry.name) == typed) {
             return entry.name;
         }
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/measurement.hpp"
 
+#include "bench_number.hpp"
 #include "typed_text.hpp"
 
 #include "ridi/calculation.hpp"
@@ -16,54 +17,19 @@
 namespace ridi {
 namespace {
 
-// A number of the bench, which only a value greater than 0 can be.
-struct bench_number {
-    std::u16string_view text;
-    error_field field;
-    const char* what_to_enter; // after "must be greater than 0: "
-};
-
-double read_positive(const bench_number& number, double value) {
-    if (!(value > 0.0)) {
-        throw calc_error(error_kind::out_of_range, number.field,
-                         text_message(number.field, number.text, "must be greater than 0",
-                                      number.what_to_enter));
-    }
-    return value;
-}
-
-double read_positive_number(const bench_number& number, number_options options) {
-    return read_positive(number, number_from_text(number.text, number.field,
-                                                  {.decimal_comma = options.decimal_comma,
-                                                   .refuse_too_small = true}));
-}
-
-double read_positive_length(const bench_number& number, length_unit unit, number_options options) {
-    return read_positive(number, read_length(number.text, unit, number.field, options));
-}
-
-// A length in `unit` as a message shows it: "0.005 m", "1 ft 7 1/2 in".
-std::string with_unit(std::string text, length_unit unit) {
-    if (unit != length_unit::feet_inches) {
-        text += ' ';
-        text += length_unit_name(unit);
-    }
-    return text;
-}
-
 // Words for the user, and where a front-end may say in them how the unit they name is chosen.
 struct hinted_text {
     std::string text;
-    std::size_t unit_hint_at;
+    unit_hint hint;
 };
 
 // The unit the length was read in, "(read in m)", between `before` and `after`; the hint goes
 // before the ")".
 hinted_text read_in(std::string_view before, length_unit unit, std::string_view after) {
-    hinted_text words{std::string(before), 0};
+    hinted_text words{std::string(before), {}};
     words.text += "(read in ";
     words.text += length_unit_name(unit);
-    words.unit_hint_at = words.text.size();
+    words.hint = {unit_hint::kind::chosen_by, words.text.size()};
     words.text += ')';
     words.text += after;
     return words;
@@ -79,18 +45,18 @@ std::string too_short(double stub, double needed, length_unit unit) {
     const std::string longer = format_in_unit(needed - stub, unit);
     const bool shows_zero = read_length(utf8_to_utf16(longer), unit, error_field::none) == 0.0;
     return "The stub is already " +
-           (shows_zero ? "less than " + with_unit(format_in_unit(smallest_shown(unit), unit), unit)
-                       : with_unit(longer, unit)) +
+           (shows_zero
+                ? "less than " + with_unit_name(format_in_unit(smallest_shown(unit), unit), unit)
+                : with_unit_name(longer, unit)) +
            " too short: it resonates above the target frequency, and cutting only raises it. "
            "For the target it would be " +
-           with_unit(format_in_unit(needed, unit), unit) + ": cut a new piece.";
+           with_unit_name(format_in_unit(needed, unit), unit) + ": cut a new piece.";
 }
 
 // A factor no cable has, and what to check, the unit of the length among it.
 [[noreturn]] void fail_factor(std::string_view before, length_unit unit, std::string_view after) {
     const hinted_text message = read_in(before, unit, after);
-    throw calc_error(error_kind::out_of_range, error_field::none, message.text,
-                     message.unit_hint_at);
+    throw calc_error(error_kind::out_of_range, error_field::none, message.text, message.hint);
 }
 
 } // namespace
@@ -141,7 +107,7 @@ measured_factor measure_velocity_factor(std::u16string_view length, std::u16stri
                                           "length, its unit ",
                                       unit, " and the number of quarter waves");
         measured.warning = std::move(warning.text);
-        measured.warning_unit_hint_at = warning.unit_hint_at;
+        measured.warning_hint = warning.hint;
     }
     return measured;
 }

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the readers of typed numbers and lengths share: blanks, digits, and the message about a
-// text they cannot take. Internal to the core.
+// What the readers of typed numbers, lengths and names share: blanks, digits, and names
+// compared whatever their spelling (the message about a text they cannot take is
+// text_message.hpp's). Internal to the core.
 #pragma once
-
-#include "ridi/error.hpp"
 
 #include <string>
 #include <string_view>
@@ -37,11 +36,9 @@ constexpr std::basic_string_view<Char> trim_blanks(std::basic_string_view<Char> 
     return text;
 }
 
-// The message about a typed text: the field's noun, the text in quotes (left out when empty: an
-// empty text is named by its noun alone), what is wrong with it and, after `joint`, what to
-// enter, closed by a full stop: The frequency "abc" is not a number: enter the centre frequency
-// in MHz, for example 435.850.
-std::string text_message(error_field field, std::u16string_view text, std::string_view fault,
-                         std::string_view advice, std::string_view joint = ": ");
+// A name as a reader compares names whatever their spelling: without blanks (space, tab and the
+// Unicode spaces) and hyphens with their look-alikes (U+2010 to U+2015, U+2212, U+00AD), ASCII
+// letters in lower case: "rg58" for "RG-58 ", "40m" for "40 M".
+std::u16string folded_name(std::u16string_view text);
 
 } // namespace ridi

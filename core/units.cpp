@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ridi/units.hpp"
 
+#include "text_message.hpp"
 #include "typed_text.hpp"
 
 #include "ridi/error.hpp"
@@ -312,6 +313,14 @@ std::string format_length(double metres, length_unit unit) {
 
 std::string_view length_unit_name(length_unit unit) noexcept {
     return steps_of(unit).name;
+}
+
+std::string with_unit_name(std::string text, length_unit unit) {
+    if (unit != length_unit::feet_inches) {
+        text += ' ';
+        text += length_unit_name(unit);
+    }
+    return text;
 }
 
 double read_length(std::u16string_view text, length_unit unit, error_field field,

@@ -5,9 +5,11 @@
 // Checks: output line N answers input line N (a last line without a line break counts; a UTF-8
 // byte order mark at the start and one CR before a line break are no part of a line): an
 // empty line gives an empty line, a line starting with "#" gives itself, a measure line a
-// velocity factor and any other line (trim lines too) two lengths, each of the form 0.000, or
-// error<TAB> and a one-line message. A line of three fields whose first is no bench word has
-// the two lengths exactly where the window (calc_cmd_Click) computes them from the same texts,
+// velocity factor, a stub line a band's least and most loss (0.0, the most perhaps not known)
+// and a verdict, a which line a stub (open or shorted, 1 to 4 quarter waves, its frequency and
+// length of the form 0.000), and any other line (trim lines too) two lengths, each of the form
+// 0.000, or error<TAB> and a one-line message. A line of three fields whose first is no bench word
+// has the two lengths exactly where the window (calc_cmd_Click) computes them from the same texts,
 // and they are the window's, byte for byte; otherwise it is an error line. The exit
 // status is 0 exactly when no line is an error; standard error holds only one-line warnings.
 #include "fuzz_check.hpp"
@@ -15,6 +17,7 @@
 
 #include "measuring.hpp"
 #include "ridi_calc.hpp"
+#include "stub.hpp"
 
 #include <array>
 #include <cstdint>
@@ -22,8 +25,45 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using ridi::fuzz::check;
+
+namespace {
+
+// The fields of a line between its tabs.
+std::vector<std::string_view> fields_of(std::string_view line) {
+    std::vector<std::string_view> fields;
+    for (std::size_t tab = line.find('\t');; tab = line.find('\t')) {
+        fields.push_back(line.substr(0, tab));
+        if (tab == std::string_view::npos) {
+            return fields;
+        }
+        line.remove_prefix(tab + 1);
+    }
+}
+
+// A loss in dB as the band figures show it: 0.0.
+bool is_db(std::string_view text) {
+    const std::size_t point = text.find('.');
+    return point != std::string_view::npos && point + 2 == text.size() &&
+           ridi::fuzz::is_caption(std::string_view(std::string(text) + "00"));
+}
+
+// The answer of a stub line, or of a which line.
+bool is_stub_answer(std::string_view line, bool which) {
+    const std::vector<std::string_view> fields = fields_of(line);
+    if (which) {
+        return fields.size() == 4 && (fields[0] == "open" || fields[0] == "shorted") &&
+               fields[1].size() == 1 && fields[1][0] >= '1' && fields[1][0] <= '4' &&
+               ridi::fuzz::is_caption(fields[2]) && ridi::fuzz::is_caption(fields[3]);
+    }
+    return fields.size() == 3 && is_db(fields[0]) &&
+           (is_db(fields[1]) || fields[1] == "not known") &&
+           (fields[2] == "passes" || fields[2] == "notches" || fields[2].starts_with("partly, "));
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
@@ -72,6 +112,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             any_error = true;
             check(ridi::fuzz::is_message(line.substr(6)),
                   "an error line's message is not one line");
+            continue;
+        }
+        if (ridi::cli::stub_lines::takes(split)) {
+            check(is_stub_answer(line, split.fields[0] == "which"),
+                  "a stub line's answer is not of its form");
             continue;
         }
         if (line_in.substr(0, line_in.find('\t')) == "measure") {

@@ -24,6 +24,8 @@ ridi_packages=(
     clang-14 libclang-rt-14-dev llvm-14 clang-tidy-14
     # bench/batch_throughput
     hyperfine mawk
+    # tests/cli/stub_reference.py: the independent reference for ridi-calc's stubs
+    python3-scikit-rf
     # the shortest digits of a number where the C++ library cannot write them (the Windows and
     # web builds)
     libdragonbox-dev
@@ -38,11 +40,12 @@ ridi_windows_packages=(
     g++-mingw-w64-x86-64-posix wine wine64 nsis googletest
 )
 
-# What scripts/web adds: emscripten (its clang and node), rsvg-convert and pngquant for the icons and
-# Chromium to run the tests in; npm (for the test driver, playwright-core) comes with some
-# builds of nodejs, so scripts/web installs it only where the command is missing.
+# What scripts/web adds: emscripten (its clang and node), rsvg-convert and pngquant for the icons,
+# esbuild to minify the scripts and style sheets, and Chromium to run the tests in; npm (for the
+# test driver, playwright-core) comes with some builds of nodejs, so scripts/web installs it only
+# where the command is missing.
 ridi_web_packages=(
-    emscripten nodejs librsvg2-bin pngquant chromium
+    emscripten nodejs librsvg2-bin pngquant esbuild chromium
 )
 
 # What scripts/coverage adds: gcovr.

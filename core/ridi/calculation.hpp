@@ -13,8 +13,8 @@
 
 namespace ridi {
 
-// The texts of the calculator window that the calculation reads and writes. The window
-// implements it over its controls; form_strings holds plain strings for the tool and tests.
+// The five texts of the form that the calculation reads and writes. A front-end with controls
+// implements it over them; form_strings holds plain strings for any other caller and for tests.
 // A view returned by a read stays valid until the next call on the same form. A read or write
 // that fails throws, and the calculation stops there.
 class form_texts {
@@ -100,13 +100,13 @@ inline double corrected_length(float velocity_factor, double free_space_metres) 
     return corrected_length(static_cast<double>(velocity_factor), free_space_metres);
 }
 
-// The Calculate command. Reads the frequency and count, writes the free-space length to the
+// The calculation of the form. Reads the frequency and count, writes the free-space length to the
 // first result caption, reads that caption back and multiplies what it shows by the cable's
-// velocity factor, then writes the second result caption. Each write is complete before the
-// next step; a failure leaves the captions written before it on show.
+// velocity factor, then writes the second result caption. Each write is complete before the next
+// step; a failure leaves the captions written before it on show.
 void calc_cmd_Click(form_texts& form, number_options options = {});
 
-// Both lengths as texts in a unit, for ridi-calc.
+// Both lengths as texts in a unit.
 struct shown_lengths {
     std::string length;
     std::string corrected;
@@ -114,12 +114,12 @@ struct shown_lengths {
 
 // The calculation of calc_cmd_Click for a velocity factor given as a number (a catalogue factor
 // widened to double, or the user's own) and a length unit. In metres the results are those of
-// calc_cmd_Click: the corrected length comes from the free-space length as shown. In any other
-// unit both are converted from metres, the corrected one being the factor times the
-// free-space length before rounding. Unlike the window, a frequency too small for a double is
-// an error that says so rather than a division by zero. Writes `shown` only on success.
-// `options` may accept a decimal comma; a frequency too small for a double is refused whatever
-// they say.
+// calc_cmd_Click: the corrected length comes from the free-space length as shown. In any other unit
+// both are converted from metres, the corrected one being the factor times the free-space length
+// before rounding. A frequency too small for a double is an error that says so, where
+// calc_cmd_Click, unless its options refuse it, reads it as 0 and fails with a division by zero.
+// Writes `shown` only on success. `options` may accept a decimal comma; a frequency too small for a
+// double is refused whatever they say.
 void quarter_wave_lengths(std::u16string_view freq, std::u16string_view qtr_num,
                           double velocity_factor, length_unit unit, shown_lengths& shown,
                           number_options options = {});

@@ -16,7 +16,7 @@ struct cable {
     float velocity_factor; // the single-precision value the calculation multiplies with
 };
 
-// The fourteen cables in their fixed order; the window's drop-down list offers the same names.
+// The fourteen cables in their fixed order, the order a list of them keeps.
 std::span<const cable> cable_catalogue() noexcept;
 
 // Velocity factor for a cable text: the first catalogue name equal to it code unit for code

@@ -4,6 +4,7 @@
 // how much to cut off a stub so that it resonates where it should.
 #pragma once
 
+#include "ridi/error.hpp"
 #include "ridi/units.hpp"
 
 #include <cstddef>
@@ -19,9 +20,9 @@ inline constexpr int measured_factor_decimals = 3;
 struct measured_factor {
     std::string factor;  // with three decimals, as a velocity factor is given
     std::string warning; // empty, or why the factor is unusual for coaxial cable
-    // Where in the warning a front-end may say how the unit it names is chosen, as
-    // calc_error::unit_hint_at.
-    std::size_t warning_unit_hint_at = no_unit_hint;
+    // Where in the warning a front-end may say how the unit it names is chosen, as in a
+    // calc_error's message.
+    unit_hint warning_hint;
 };
 
 // The velocity factor of a piece of cable `length` long, in `unit` (read_length), that
@@ -31,7 +32,7 @@ struct measured_factor {
 // 1.000 is an error that says what is likely wrong, as is one that shows as 0.000; one below
 // 0.500 is answered with a warning. Every fault throws a calc_error naming the text to blame;
 // the messages and the warning that say what is likely wrong name the unit the length was read
-// in, with a unit_hint_at. `options` may accept a decimal comma, in the three numbers alike.
+// in, with a unit_hint. `options` may accept a decimal comma, in the three numbers alike.
 measured_factor measure_velocity_factor(std::u16string_view length, std::u16string_view frequency,
                                         std::u16string_view quarter_waves, length_unit unit,
                                         number_options options = {});

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The two conversions between the form texts and numbers.
+// Numbers as texts: a typed number read by its grammar (read_number.cpp), a number written with
+// fixed decimals (format_fixed.cpp), and a number shown as a result caption with the number that
+// caption reads back as (show_number.cpp). The messages about a text that is no number come from
+// text_message.cpp, inside the core.
 #pragma once
 
 #include "ridi/error.hpp"
@@ -13,16 +16,13 @@
 namespace ridi {
 
 struct number_options {
-    // Also accept "," as the decimal point, for users whose keypad types one. Results are
-    // always written with ".".
+    // Also accept "," as the decimal point, for texts typed where decimals are written with
+    // one. Results are always written with ".".
     bool decimal_comma = false;
     // Refuse a number other than zero that is too small for a double (1e-400), which would
     // otherwise read as 0, with a message that says it is too small.
     bool refuse_too_small = false;
 };
-
-// How messages name a field: "The frequency", "The number of quarter waves", ...
-std::string_view field_noun(error_field field) noexcept;
 
 // Number from text by the whole grammar. Accepts optional blanks (space, tab) around an
 // optional sign, digits with an optional decimal point and fraction ("5", "5.", ".5",
@@ -36,7 +36,7 @@ double read_number(std::u16string_view text, error_field field, number_options o
 // gives for the text's UTF-16 (utf8_to_utf16).
 double read_number(std::string_view text, error_field field, number_options options = {});
 
-// Number from text: the form texts' name for read_number.
+// Number from text: read_number by the name the calculation's design gives it.
 inline double number_from_text(std::u16string_view text, error_field field,
                                number_options options = {}) {
     return read_number(text, field, options);
@@ -57,11 +57,11 @@ std::string format_fixed_from_shortest(double value, int decimals);
 inline constexpr std::size_t max_fixed_text = 329;
 using caption_text = std::array<char16_t, max_fixed_text>;
 
-// format_fixed with three decimals, as a form text.
+// format_fixed with three decimals, as a result caption.
 std::u16string text_from_number(double value);
 
-// A number as the form shows it: the text of text_from_number, and the number that text reads
-// as (number_from_text of it).
+// A number as a result caption shows it: the text of text_from_number, and the number that text
+// reads as (number_from_text of it).
 struct shown_number {
     std::u16string_view text; // views the caption_text given to show_number
     double value;

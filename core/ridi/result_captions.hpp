@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The captions of the results, in any length unit: "RI-DI Length (Metres)", "V/F Corrected
-// (Feet and Inches)", and at the measuring bench "Cut to (Metres)". The window shows the first
-// two in metres; ridi-calc prints them before its results, in the unit it is asked for, as the
-// bench page shows them.
+// (Feet and Inches)", and at the measuring bench "Cut to (Metres)". The form names the first two
+// in metres; a caller that shows its lengths in another unit names them in that unit.
 #pragma once
 
 #include "ridi/units.hpp"
@@ -19,6 +18,7 @@ enum class result {
     vf_length,   // the velocity-factor corrected length
     cut_to,      // the length to cut a stub to (trim_stub)
     cut_off,     // how much to cut off it
+    stub_length, // the length of a stub whose filtering is shown (read_stub)
 };
 
 // The words of a result caption before its unit.
@@ -32,6 +32,8 @@ constexpr std::u16string_view result_words(result which) noexcept {
         return u"Cut to";
     case result::cut_off:
         return u"Cut off";
+    case result::stub_length:
+        return u"Stub length";
     }
     return u"";
 }
@@ -87,7 +89,7 @@ private:
     std::size_t size_ = 0;
 };
 
-// The two captions in metres, as the window shows them.
+// The two captions in metres, as the form names them.
 inline constexpr result_caption coax_length_metres{result::coax_length, length_unit::metres};
 inline constexpr result_caption vf_length_metres{result::vf_length, length_unit::metres};
 

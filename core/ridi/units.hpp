@@ -14,7 +14,7 @@
 namespace ridi {
 
 enum class length_unit {
-    metres,      // "m": three decimals, as the window shows
+    metres,      // "m": three decimals, as calc_cmd_Click writes a length
     centimetres, // "cm": two decimals
     millimetres, // "mm": one decimal
     inches,      // "in": two decimals
@@ -22,7 +22,8 @@ enum class length_unit {
     feet_inches, // "ft-in": "5 ft 7 3/8 in", to the nearest sixteenth of an inch
 };
 
-// The unit a name on the command line stands for ("m", "cm", "mm", "in", "ft", "ft-in").
+// The unit a short name stands for ("m", "cm", "mm", "in", "ft", "ft-in": length_unit_name);
+// none for any other text.
 std::optional<length_unit> length_unit_from_name(std::string_view name) noexcept;
 
 // A length in metres shown in `unit`. The conversion is exact (1 in = 0.0254 m, 1 ft = 0.3048 m)
@@ -31,8 +32,12 @@ std::optional<length_unit> length_unit_from_name(std::string_view name) noexcept
 // (overflow) when the length in `unit` is beyond the double range; `metres` must be finite.
 std::string format_length(double metres, length_unit unit);
 
-// The unit's name on the command line: "m", "cm", ..., "ft-in".
+// The unit's short name, as a length shown with its unit ends: "m", "cm", ..., "ft-in".
 std::string_view length_unit_name(length_unit unit) noexcept;
+
+// A length's text as a message or heading shows it, followed by its unit's name: "0.005 m";
+// feet and inches, "1 ft 7 1/2 in", name themselves.
+std::string with_unit_name(std::string text, length_unit unit);
 
 // How feet and inches are written for read_length, as messages and hints say it.
 inline constexpr std::string_view feet_inches_forms =

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Conversions between UTF-8 and the UTF-16 form texts.
+// Conversions between UTF-8 and UTF-16, the form's texts being UTF-16.
 #pragma once
 
 #include <string>

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 RI-DI developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The commands the README shows work as written.
+"""The commands the README and HACKING.md show work as written.
 
 Every `$ ` command of a console block is run with the built ridi-calc first on PATH, and what it
 prints (standard output, then standard error) must be the lines below it, where a line "..."
@@ -118,20 +118,23 @@ def check_command(command, where):
             starts = True
 
 
-with open(os.path.join(source, "README.md"), encoding="utf-8") as readme_file:
-    readme = readme_file.read()
 console_blocks = 0
-for language, lines in blocks(readme):
-    if language == "console":
-        console_blocks += 1
-        run_console(lines)
-    elif language == "sh" and not examples_only:
-        for line in lines:
-            check_command(line, f"README block line {line.strip()!r}")
-# Inline commands: those that start with a program of the tree or a tool the README sends to.
-for inline in [] if examples_only else re.findall(r"`([^`\n]+)`", readme):
-    if re.match(r"(scripts|bench|tests|build[^/ ]*)/\S|(cmake|ctest|xvfb-run) ", inline):
-        check_command(inline.replace("...", "x"), f"README inline {inline!r}")
+readme = ""
+for document in ("README.md", "HACKING.md"):
+    with open(os.path.join(source, document), encoding="utf-8") as document_file:
+        text = document_file.read()
+    readme += text
+    for language, lines in blocks(text):
+        if language == "console":
+            console_blocks += 1
+            run_console(lines)
+        elif language == "sh" and not examples_only:
+            for line in lines:
+                check_command(line, f"{document} block line {line.strip()!r}")
+    # Inline commands: those that start with a program of the tree or a tool it sends to.
+    for inline in [] if examples_only else re.findall(r"`([^`\n]+)`", text):
+        if re.match(r"(scripts|bench|tests|build[^/ ]*)/\S|(cmake|ctest|xvfb-run) ", inline):
+            check_command(inline.replace("...", "x"), f"{document} inline {inline!r}")
 
 with open(os.path.join(source, "CMakeLists.txt"), encoding="utf-8") as lists_file:
     version = re.search(r"^\s*VERSION\s+(\S+)", lists_file.read(), re.M).group(1)

@@ -260,6 +260,204 @@ async function workflow_group(page) {
           'workflow: Copy copies the whole result');
 }
 
+// ridi-calc's --stub or --which-stub answer as the page shows it: the heading lines, the tables
+// (heads first; the columns are two blanks or more apart, the stubs of --which-stub a row each)
+// and the lines after them, or the message.
+function native_stub(args, unit) {
+    const run = spawnSync(native_ridi_calc, args, {encoding: 'utf8'});
+    if (run.status !== 0) {
+        return {message: page_words(run.stderr.split('\n')[0].replace(/^ridi-calc: /, ''))};
+    }
+    const [lines, ...blocks] = run.stdout.trimEnd().split('\n\n').map((block) => block.split('\n'));
+    const notes = [];
+    const tables = blocks.map((block) => {
+        const rows = [];
+        for (const line of block) {
+            const stub = /^\d+\. (.*): cut the cable to (.*)$/.exec(line);
+            if (/^and \d+ more resonances/.test(line)) {
+                notes.push(line.replace('--from and --to', 'Plot from and Plot to, under More settings'));
+            } else if (stub) {
+                rows.push([stub[1], stub[2].replace(unit === 'ft-in' ? /$/ : / \S+$/, '')]);
+            } else if (line.startsWith('   ')) {
+                rows.at(-1).push(line.trim());
+            } else if (/^\S/.test(line) && !/^No stub/.test(line)) {
+                rows.push(line.split(/ {2,}/));
+            } else {
+                notes.push(line);
+            }
+        }
+        return rows;
+    }).filter((rows) => rows.length > 0);
+    return {lines, tables, notes};
+}
+
+// Fills a tool's fields by their ids (a choice by its value), and presses Calculate.
+async function fill_and_calculate(page, tool, fields) {
+    await page.evaluate(async ([id, values]) => {
+        const section = document.getElementById(id);
+        for (const field of section.querySelectorAll('input, select')) {
+            field.value = values[field.id] ?? '';
+        }
+        section.querySelector('button[type="submit"]').click();
+        await window.ridi_bench_binding.core;
+        await new Promise((resolve) => setTimeout(resolve, 0));
+    }, [tool, fields]);
+    return page.evaluate((id) => {
+        const section = document.getElementById(id);
+        const errors = {};
+        for (const error of section.querySelectorAll('.error')) {
+            if (error.textContent !== '') {
+                errors[error.id.replace(/_error$/, '')] = error.textContent;
+            }
+        }
+        const svg = section.querySelector('.drawing svg');
+        return {
+            hidden: !document.getElementById(`${id}_results`).checkVisibility(),
+            results: Array.from(section.querySelectorAll('output'), (output) => output.value),
+            lines: Array.from(section.querySelectorAll('.lines p'), (p) => p.textContent),
+            tables: Array.from(section.querySelectorAll('table:not([hidden])'), (table) => Array.from(
+                table.querySelectorAll('tr'), (row) => Array.from(row.cells, (c) => c.textContent))),
+            notes: Array.from(section.querySelectorAll('.notes p'), (p) => p.textContent),
+            errors,
+            plot: svg && {
+                bands: svg.querySelectorAll('.plot-band').length,
+                named: Array.from(svg.querySelectorAll('.plot-band-name'), (t) => t.textContent),
+                notches: Array.from(svg.querySelectorAll('.plot-notch-label'), (t) => t.textContent),
+                points: (svg.querySelector('.plot-curve').getAttribute('d').match(/[ML]/g) || []).length,
+                caption: section.querySelector('figcaption').textContent,
+            },
+        };
+    }, tool);
+}
+
+// The stub tools against ridi-calc's --stub and --which-stub (whose figures the stub reference
+// test holds against scikit-rf), on generated stubs, and the plot against the tables.
+async function stubs_group(page) {
+    let seed = 4711;
+    const random = () => {
+        seed = (seed * 16807) % 2147483647;
+        return seed / 2147483647;
+    };
+    const pick = (list) => list[Math.floor(random() * list.length)];
+    const cables = ['RG-213', 'RG-58', 'RG-11', 'H155', '0.66', '0.81'];
+    const units = ['m', 'cm', 'ft', 'ft-in', 'mm', 'in'];
+    for (let i = 0; i < 12; ++i) {
+        const unit = units[i % units.length];
+        await choose_unit(page, unit);
+        const fields = {s_end: pick(['open', 'shorted']), s_cable: pick(cables),
+                        s_region: pick(['1', '2', '3']), s_from: '1.8', s_to: '450'};
+        const args = ['--stub', fields.s_end];
+        if (i % 3 === 2) {
+            fields.s_len = unit === 'ft-in' ? `${1 + i}' 3"` : (1 + random() * 20).toFixed(1);
+            args.push('--length', fields.s_len);
+        } else {
+            fields.s_freq = (1.8 + random() * 150).toFixed(3);
+            fields.s_qw = String(1 + Math.floor(random() * 3));
+            args.push(fields.s_freq, fields.s_qw);
+        }
+        args.push(...(/^[0-9]/.test(fields.s_cable) ? ['--vf', fields.s_cable] : [fields.s_cable]));
+        if (i % 4 !== 3) {
+            fields.s_loss = (2 + random() * 40).toFixed(1);
+            fields.s_loss_mhz = pick(['10', '100', '400']);
+            args.push('--loss', `${fields.s_loss}@${fields.s_loss_mhz}`);
+        }
+        if (i % 5 === 1) {
+            fields.s_tee = unit === 'ft-in' ? '1.5in' : '0.5';
+            fields.s_z0 = '75';
+            fields.s_zc = '52';
+            fields.s_from = '3';
+            fields.s_to = '60';
+            args.push('--tee', fields.s_tee, '--z0', '75', '--zc', '52', '--from', '3', '--to', '60');
+        }
+        args.push('--region', fields.s_region, '--unit', unit);
+        const what = `stubs: ${args.join(' ')}`;
+        const got = await fill_and_calculate(page, 'stub', fields);
+        const expected = native_stub(args, unit);
+        equal([got.lines, got.tables.map((t) => t.slice(0)), got.notes, got.errors],
+              [expected.lines, expected.tables, expected.notes, {}], `${what}: as ridi-calc`);
+        check(got.lines[0]?.includes(got.results[0]), `${what}: the stub's length is its heading's`);
+        // The plot: a strip for each band in the range, named; a label for notches only,
+        // each at one in the resonance table; a point for each of the 2000 frequencies.
+        const [bands, resonances = []] = got.tables;
+        const notches = resonances.filter(([kind]) => kind === 'notch').map(([, at]) => at);
+        const in_range = bands.slice(1).filter(([, from, to]) =>
+            Number(to) >= Number(fields.s_from) && Number(from) <= Number(fields.s_to));
+        check(got.plot && got.plot.bands === in_range.length && got.plot.points === 2000 &&
+                  got.plot.named.every((name) => in_range.some(([band]) => band === name)) &&
+                  got.plot.notches.every((at) => notches.includes(at)),
+              `${what}: the plot's bands, notches and points (${JSON.stringify(got.plot)?.slice(0, 300)})`);
+        check(got.plot?.caption.includes('matched ' + (fields.s_z0 ?? '50') + ' ohm line') &&
+                  got.plot.caption.includes('not known') === (fields.s_loss === undefined),
+              `${what}: the plot's caption names the line, and says when the depth is not known`);
+    }
+    // Which stub, against --which-stub, the classic pair first.
+    await choose_unit(page, 'm');
+    for (const [pass, notch, cable, loss, region, unit] of [
+        ['40m', '20m', 'RG-213', '5.9', '1', 'm'], ['20m', '40m', 'RG-213', '5.9', '2', 'ft-in'],
+        ['2m', '70cm', 'RG-58', '', '1', 'cm'], ['80', '40', '0.78', '3', '3', 'ft'],
+        ['15m', '10m', 'H155', '', '2', 'm'], ['6m', '2m', 'RG-11', '4', '1', 'in']]) {
+        await choose_unit(page, unit);
+        const fields = {w_pass: pass, w_notch: notch, w_cable: cable, w_region: region,
+                        w_loss: loss, w_loss_mhz: loss ? '100' : ''};
+        const args = ['--which-stub', pass, notch,
+                      ...(/^[0-9]/.test(cable) ? ['--vf', cable] : [cable]),
+                      ...(loss ? ['--loss', `${loss}@100`] : []), '--region', region, '--unit', unit];
+        const got = await fill_and_calculate(page, 'which', fields);
+        const expected = native_stub(args, unit);
+        equal([got.lines, got.tables.map((t) => t.slice(1)), got.notes, got.errors],
+              [expected.lines, expected.tables, expected.notes, {}], `which stub: ${args.join(' ')}`);
+    }
+    const classic = await fill_and_calculate(page, 'which', {
+        w_pass: '40m', w_notch: '20m', w_cable: 'RG-213', w_loss: '5.9', w_loss_mhz: '100',
+        w_region: '1'});
+    const reverse = await fill_and_calculate(page, 'which', {
+        w_pass: '20m', w_notch: '40m', w_cable: 'RG-213', w_loss: '5.9', w_loss_mhz: '100',
+        w_region: '1'});
+    equal([classic.tables[0][1]?.[0].split(',')[0], reverse.tables[0][1]?.[0].split(',')[0]],
+          ['shorted', 'open'],
+          'which stub: a shorted quarter wave on the 40 m rig, an open one on the 20 m rig');
+    // Mistakes, each under the field it concerns, as ridi-calc says them.
+    await choose_unit(page, 'm');
+    const stub = {s_end: 'open', s_freq: '7.1', s_qw: '1', s_cable: 'RG-213', s_region: '1',
+                  s_from: '1.8', s_to: '450'};
+    for (const [reason, change, args, field] of [
+        ['a negative length', {s_freq: '', s_qw: '', s_len: '-2'},
+         ['--stub', 'open', '--length', '-2', 'RG-213'], 's_len'],
+        ['a loss of 0', {s_loss: '0', s_loss_mhz: '100'},
+         ['--stub', 'open', '7.1', '1', 'RG-213', '--loss', '0@100'], 's_loss'],
+        ['a range upside down', {s_from: '450', s_to: '1.8'},
+         ['--stub', 'open', '7.1', '1', 'RG-213', '--from', '450', '--to', '1.8'], 's_to'],
+        ['a cable not in the list', {s_cable: 'rg213'}, ['--stub', 'open', '7.1', '1', 'rg213'],
+         's_cable'],
+        ['a negative Tee allowance', {s_tee: '-0.1'},
+         ['--stub', 'open', '7.1', '1', 'RG-213', '--tee', '-0.1'], 's_tee'],
+    ]) {
+        const got = await fill_and_calculate(page, 'stub', {...stub, ...change});
+        const expected = native_stub(args, 'm');
+        equal([got.errors, got.hidden], [{[field]: expected.message}, true],
+              `stub mistakes: ${reason}, under ${field}`);
+    }
+    const factor = await fill_and_calculate(page, 'stub', {...stub, s_cable: '1.5'});
+    check(/^The velocity factor "1.5" is out of range/.test(factor.errors.s_cable ?? ''),
+          `stub mistakes: a factor above 1, under the cable (${JSON.stringify(factor.errors)})`);
+    const band = await fill_and_calculate(page, 'which', {
+        w_pass: '41m', w_notch: '20m', w_cable: 'RG-213', w_region: '1'});
+    equal(band.errors, {w_pass: native_stub(['--which-stub', '41m', '20m', 'RG-213'], 'm').message},
+          'stub mistakes: a band the region does not have, under it');
+    // What the bench found flows in: the measured factor, and the length of a trimmed stub.
+    await fill_and_calculate(page, 'stub', stub);
+    await calculate(page, 'measure', ['1', '49.62', '1']);
+    await page.click('#use_factor_for_stub');
+    await page.evaluate(() => window.ridi_bench_binding.core);
+    const measured = await fill_and_calculate(page, 'stub', {
+        ...stub, s_cable: await page.inputValue('#s_cable')});
+    check(measured.lines[0]?.includes('V/F 0.662'), 'stub flows: the measured factor is the stub\'s');
+    await calculate(page, 'trim', ['0.36', '138.2', '145']);
+    await page.click('#use_cut');
+    await page.evaluate(() => window.ridi_bench_binding.core);
+    equal(await page.inputValue('#s_len'), '0.343', 'stub flows: the trimmed length is the stub\'s');
+}
+
 async function address_group(context, base) {
     // The address carries the unit and each calculated tool's inputs; opened elsewhere it shows
     // the same results.
@@ -312,7 +510,10 @@ async function decimal_comma_group(context, base) {
 async function layout_group(browser, base) {
     fs.mkdirSync(shot_dir, {recursive: true});
     const hash = '#unit=m&m_len=1&m_freq=49.62&m_qw=1&o_freq=145&o_qw=1&o_vf=0.662&' +
-                 't_len=0.36&t_now=138.2&t_want=1x&e_freq=145&e_qw=1';
+                 't_len=0.36&t_now=138.2&t_want=1x&e_freq=145&e_qw=1&s_end=shorted&' +
+                 's_freq=7.088&s_qw=1&s_cable=RG-213&s_loss=5.9&s_loss_mhz=100&s_region=1&' +
+                 's_from=1.8&s_to=450&w_pass=40m&w_notch=20m&w_cable=RG-213&w_loss=5.9&' +
+                 'w_loss_mhz=100&w_region=1';
     for (const [name, width, height, touch] of [['phone-small', 320, 568, true],
                                                 ['phone', 360, 740, true],
                                                 ['phone-landscape', 740, 360, true],
@@ -372,6 +573,7 @@ run('bench page tests', site, shot_dir, 'bench.html', async (browser, base) => {
     await tools_group(await open(context, base));
     await errors_group(await open(context, base));
     await workflow_group(await open(context, base));
+    await stubs_group(await open(context, base));
     await address_group(context, base);
     await context.close();
     const german = await new_context(browser, {locale: 'de-DE', serviceWorkers: 'block'});

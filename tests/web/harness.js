@@ -8,7 +8,7 @@
 
 const dns = require('dns');
 const {launch} = require('./browser.js');
-const {serve} = require('../../window/web/serve.js');
+const {serve} = require('../../web/serve.js');
 
 // SITE_DIR NATIVE_RIDI_CALC SCREENSHOT_DIR, or the usage and exit status 2.
 function command_line(script) {

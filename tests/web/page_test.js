@@ -12,7 +12,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const {pathToFileURL} = require('url');
-const {serve} = require('../../window/web/serve.js');
+const {serve} = require('../../web/serve.js');
 const {command_line, check, equal, run, new_context, within} = require('./harness.js');
 
 const {site, native_ridi_calc, shot_dir} = command_line('page_test.js');
@@ -250,6 +250,9 @@ async function keyboard_group(page) {
     await page.keyboard.press('Tab');
     equal([await focused(), (await list_state())[0]], ['calc_cmd', 'false'],
           'cable list: Tab closes it and goes on in the window\'s order');
+    await page.click('#cable_combo_drop');
+    await page.keyboard.press('Escape');
+    equal((await list_state())[0], 'false', 'cable list: Escape closes it after a click on its button');
 }
 
 async function copy_group(page) {
@@ -730,7 +733,7 @@ async function offline_group(browser, dir) {
     fs.appendFileSync(path.join(copy, 'index.html'), '<!-- a new version -->\n');
     const version = /data-version="([^"]*)"/.exec(
         fs.readFileSync(path.join(copy, 'index.html'), 'utf8'))[1];
-    const sources = path.join(__dirname, '..', '..', 'window', 'web');
+    const sources = path.join(__dirname, '..', '..', 'web');
     const written = spawnSync('cmake', [
         `-DSITE=${copy}`, `-DTEMPLATE=${path.join(sources, 'sw.js.in')}`, `-DVERSION=${version}`,
         '-P', path.join(sources, 'service_worker.cmake')], {encoding: 'utf8'});

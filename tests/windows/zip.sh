@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 RI-DI developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The zip holds exactly the shipped files, at its top, as staged; the read-me and the licence
-# are plain text with Windows line ends, the licence being COPYING; ridi-calc.exe runs from the
-# unpacked folder.
+# The zip, a download under 1 MB (10^6 bytes), holds exactly the shipped files, at its top, as
+# staged; the read-me and the licence are plain text with Windows line ends, the licence being
+# COPYING; ridi-calc.exe runs from the unpacked folder.
 #   usage: zip.sh WINE_PREFIX ZIP STAGE COPYING VERSION SHIPPED_FILE...
 source "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/wine_env.sh" "$1"
@@ -15,6 +15,8 @@ shift 5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+size=$(stat -c %s "$zip")
+[ "$size" -lt 1000000 ] || fail "the zip is $size bytes, not under 1 MB"
 unzip -q "$zip" -d "$work/unpacked" || fail "unzip cannot read $zip"
 expected=$(printf '%s\n' "$@" | LC_ALL=C sort)
 actual=$(cd "$work/unpacked" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort)

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 RI-DI developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// RI-DI Bench: wires the four tools that ridi_bench_page wrote to the bench tools in
-// ridi_core.wasm. Every number read, every result, caption and message is the core's; this
-// script moves texts between the page, the core, the address and the one unit kept on the
+// RI-DI Bench: wires the tools that ridi_bench_page wrote to the bench tools in ridi_core.wasm.
+// Every number read, every result, caption and message is the core's, and every tool is as the
+// page declares it (its fields, results, lines, warning, the buttons that carry a result, its
+// plot, tables and notes);
+// this script moves texts between the page, the core, the address and the one unit kept on the
 // device.
 'use strict';
 
@@ -11,19 +13,10 @@
     const bench = document.querySelector('main.bench');
     const unit_select = byId('unit');
     const unit_hint = byId('unit_hint');
-    const announcer = byId('announcer');
     const tools = Array.from(document.querySelectorAll('section[data-tool]'));
-    const inputs_of = (section) => Array.from(section.querySelectorAll('input'));
+    const inputs_of = (section) => Array.from(section.querySelectorAll('input, select'));
     const unit_key = 'ridi-bench-unit';
     const general_hint = unit_hint.textContent;
-
-    // A new result or message is read out, even when it is the same as the last one.
-    function announce(text) {
-        announcer.textContent = '';
-        requestAnimationFrame(() => {
-            announcer.textContent = text;
-        });
-    }
 
     const unit_option = () => unit_select.selectedOptions[0];
     function show_unit() {
@@ -40,24 +33,32 @@
         }
     }
 
-    // The binding: a tool's input texts go to the core as UTF-16 code units, exactly as typed;
-    // its texts, its warning, or the fault's message and field come back.
-    function run_core(core, tool, unit, texts, comma) {
-        ridi_site.put_texts(core._ridi_bench_input, core, texts);
-        const lengths = [0, 1, 2].map((i) => (texts[i] ?? '').length);
-        const answered = core._ridi_bench(tool, unit, ...lengths, comma ? 1 : 0) !== 0;
-        const answer = [];
-        for (let i = 0, count = core._ridi_bench_count(); i < count; ++i) {
-            answer.push(core.UTF8ToString(core._ridi_bench_text(i)));
-        }
-        return {
-            answered,
-            texts: answer,
-            warning: core.UTF8ToString(core._ridi_bench_warning()),
-            message: core.UTF8ToString(core._ridi_bench_fault_message()),
-            fault_kind: core._ridi_bench_fault_kind(),
-            fault_field: core._ridi_bench_fault_field(),
-        };
+    // The binding: a tool's input texts go to the core exactly as typed; its answer (results
+    // with their captions, lines, plot, tables, notes, warning) or its fault comes back. A plot
+    // is drawn for a box `width` CSS pixels wide.
+    function run_core(core, tool, unit, texts, comma, width = 0) {
+        return ridi_site.ask(core, texts,
+                             () => core._ridi_bench(tool, unit, comma ? 1 : 0, width));
+    }
+    // Paragraphs of `texts` in `box`.
+    function paragraphs(box, texts) {
+        box.replaceChildren(...texts.map((text) => {
+            const paragraph = document.createElement('p');
+            paragraph.textContent = text;
+            return paragraph;
+        }));
+    }
+    // Cells of `texts`, each a `kind` element, in `row`.
+    function cells(row, kind, texts) {
+        row.replaceChildren(...texts.map((text) => {
+            const cell = document.createElement(kind);
+            cell.textContent = text;
+            if (kind === 'th') {
+                cell.scope = 'col';
+            }
+            return cell;
+        }));
+        return row;
     }
 
     // The address holds the unit and the inputs of every tool calculated, so that it opens
@@ -91,8 +92,10 @@
     // are.
     function calculate(core, section) {
         const inputs = inputs_of(section);
-        const result = run_core(core, Number(section.dataset.tool), Number(unit_select.value),
-                                inputs.map((input) => input.value), ridi_site.decimal_comma);
+        const plot = section.querySelector('.plot');
+        const answer = run_core(core, Number(section.dataset.tool), Number(unit_select.value),
+                                inputs.map((input) => input.value), ridi_site.decimal_comma,
+                                plot ? section.querySelector('form').clientWidth : 0);
         const tool_error = byId(`${section.id}_error`);
         tool_error.textContent = '';
         for (const input of inputs) {
@@ -102,48 +105,45 @@
         calculated.add(section.id);
         write_address();
         const results = byId(`${section.id}_results`);
-        if (!result.answered) {
-            const input = section.querySelector(`input[data-field="${result.fault_field}"]`);
+        if (answer.fault) {
+            const input = inputs[answer.fault.input];
             if (input) {
                 input.setAttribute('aria-invalid', 'true');
+                input.closest('details')?.setAttribute('open', '');
             }
-            byId(input ? `${input.id}_error` : `${section.id}_error`).textContent = result.message;
+            (input ? byId(`${input.id}_error`) : tool_error).textContent = answer.fault.message;
             results.hidden = true;
-            announce(result.message);
+            ridi_site.announce(answer.fault.message);
             return;
         }
-        const texts = result.texts;
         const spoken = [];
-        let next = 0;
-        for (const row of section.querySelectorAll('.result-row')) {
-            const caption = texts[next++];
-            const value = texts[next++];
+        section.querySelectorAll('.result-row').forEach((row, i) => {
+            const [caption, value] = answer.results[i];
             row.querySelector('.caption').textContent = caption;
             row.querySelector('output').value = value;
             spoken.push(`${caption} ${value}`);
+        });
+        paragraphs(section.querySelector('.lines'), answer.lines);
+        spoken.push(...answer.lines);
+        if (plot) {
+            plot.querySelector('.drawing').innerHTML = answer.plot;
+            plot.querySelector('figcaption').textContent = answer.plot_caption;
         }
-        const table = section.querySelector('table');
-        if (table) {
-            const heads = table.querySelectorAll('th');
-            heads.forEach((head) => {
-                head.textContent = texts[next++];
-            });
-            const body = table.tBodies[0];
-            body.replaceChildren();
-            while (next < texts.length) {
-                const row = body.insertRow();
-                for (let i = 0; i < heads.length; ++i) {
-                    row.insertCell().textContent = texts[next++];
-                }
-            }
-        }
+        section.querySelectorAll('table').forEach((table, i) => {
+            const [heads, ...rows] = answer.tables[i];
+            cells(table.tHead.rows[0], 'th', heads);
+            table.tBodies[0].replaceChildren(
+                ...rows.map((texts) => cells(document.createElement('tr'), 'td', texts)));
+            table.hidden = rows.length === 0;
+        });
+        paragraphs(section.querySelector('.notes'), answer.notes);
         const warning = section.querySelector('.warning');
         if (warning) {
-            warning.textContent = result.warning;
-            spoken.push(result.warning);
+            warning.textContent = answer.warning ?? '';
+            spoken.push(warning.textContent);
         }
         results.hidden = false;
-        announce(spoken.filter((text) => text !== '').join(', '));
+        ridi_site.announce(spoken.filter((text) => text !== '').join(', '));
     }
 
     // The core, loading; if it cannot, each tool says why.
@@ -156,7 +156,7 @@
     window.ridi_bench_binding = {core, run_core};
 
     // A tool asked before the core has loaded is answered as soon as it has.
-    const when_loaded = (work) => ridi_site.when_loaded(core, work, announce);
+    const when_loaded = (work) => ridi_site.when_loaded(core, work, ridi_site.announce);
 
     for (const section of tools) {
         section.querySelector('form').addEventListener('submit', (event) => {
@@ -175,27 +175,30 @@
         });
     }
 
-    // The measured factor, into the own cable's tool.
-    byId('use_factor').addEventListener('click', () => {
-        const own = byId('own');
-        const frequency = inputs_of(own)[0];
-        byId('o_vf').value = byId('measure_r0').value;
-        if (frequency.value.trim() !== '') {
-            when_loaded((loaded) => calculate(loaded, own));
-        }
-        (frequency.value.trim() === '' ? frequency : byId('o_vf')).focus();
-    });
+    // A result carried into a field of another tool, which calculates where it has calculated
+    // before or its first text field holds something; otherwise the focus goes to that field.
+    for (const button of document.querySelectorAll('button[data-carry]')) {
+        button.addEventListener('click', () => {
+            const field = byId(button.dataset.to);
+            const section = field.closest('section[data-tool]');
+            const first = section.querySelector('input');
+            field.value = byId(button.dataset.carry).value;
+            const ready = calculated.has(section.id) || first.value.trim() !== '';
+            if (ready) {
+                when_loaded((loaded) => calculate(loaded, section));
+            }
+            (ready ? field : first).focus();
+        });
+    }
 
     // A click selects a whole result; Copy copies it.
-    for (const output of document.querySelectorAll('output.result')) {
-        output.addEventListener('click', () => getSelection().selectAllChildren(output));
-    }
+    ridi_site.whole_results(document.querySelectorAll('output.result'));
     for (const button of document.querySelectorAll('button.copy')) {
         button.addEventListener('click', () => {
             const output = byId(button.dataset.copy);
             const copied = () => {
                 button.textContent = 'Copied';
-                announce(`Copied ${output.value}`);
+                ridi_site.announce(`Copied ${output.value}`);
                 setTimeout(() => {
                     button.textContent = 'Copy';
                 }, 1500);
@@ -230,6 +233,22 @@
             write_address();
         });
     });
+
+    // A plot drawn for its box's width is drawn again when the box's width changes (a phone
+    // turned round).
+    const plotted = tools.filter((section) => section.querySelector('.plot'));
+    const widths = new Map();
+    const box_watch = new ResizeObserver(() => {
+        for (const section of plotted) {
+            const width = section.querySelector('form').clientWidth;
+            if (widths.has(section) && widths.get(section) !== width &&
+                calculated.has(section.id) && !byId(`${section.id}_results`).hidden) {
+                when_loaded((loaded) => calculate(loaded, section));
+            }
+            widths.set(section, width);
+        }
+    });
+    plotted.forEach((section) => box_watch.observe(section));
 
     const open_address = () => {
         const given = read_address();

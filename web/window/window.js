@@ -17,8 +17,7 @@
     const cable_note = byId('cable_note');
     const coax_length_lbl = byId('coax_length_lbl');
     const vf_length_lbl = byId('vf_length_lbl');
-    const announcer = byId('announcer');
-    const fault = byId('fault');
+        const fault = byId('fault');
     const fault_message = byId('fault_message');
 
     let focus_before_fault = null;
@@ -38,31 +37,25 @@
 
     // A new result is read out with its caption, even when it is the same as the last one.
     function announce() {
-        const parts = [coax_length_lbl, vf_length_lbl].map((result) => {
+        ridi_site.announce([coax_length_lbl, vf_length_lbl].map((result) => {
             const caption = byId(result.getAttribute('aria-labelledby'));
             return `${caption.textContent} ${result.value}`;
-        });
-        announcer.textContent = '';
-        requestAnimationFrame(() => {
-            announcer.textContent = parts.join(', ');
-        });
+        }).join(', '));
     }
 
-    // The binding: the three input texts go to the core as UTF-16 code units, exactly as typed
-    // (a lone surrogate included); the two captions and whether it succeeded, or the fault's
-    // message, come back.
+    // The binding: the three input texts go to the core exactly as typed; the two captions and
+    // whether it succeeded, or the fault's message, come back.
     function run_core(core, texts, comma) {
-        ridi_site.put_texts(core._ridi_input, core, texts);
-        const succeeded = core._ridi_calculate(texts[0].length, texts[1].length, texts[2].length,
-                                               comma ? 1 : 0) !== 0;
+        const answer = ridi_site.ask(core, texts, () => core._ridi_calculate(comma ? 1 : 0));
+        const fault = answer.fault ?? {kind: -1, field: 0, message: ''};
         return {
-            succeeded,
-            coax_length: core.UTF8ToString(core._ridi_coax_length()),
-            vf_length: core.UTF8ToString(core._ridi_vf_length()),
-            message: succeeded ? '' : core.UTF8ToString(core._ridi_fault_message()),
-            fault_kind: core._ridi_fault_kind(),
-            fault_field: core._ridi_fault_field(),
-            cable_note: succeeded ? core.UTF8ToString(core._ridi_cable_note()) : null,
+            succeeded: !answer.fault,
+            coax_length: answer.coax_length,
+            vf_length: answer.vf_length,
+            message: fault.message,
+            fault_kind: fault.kind,
+            fault_field: fault.field,
+            cable_note: answer.note ?? null,
         };
     }
 
@@ -91,22 +84,7 @@
     // A click before the core has loaded is answered as soon as it has.
     calc_cmd.addEventListener('click', () => ridi_site.when_loaded(core, calculate, show_fault));
 
-    // A click selects a whole result, and copying a result copies its text alone.
-    for (const result of [coax_length_lbl, vf_length_lbl]) {
-        result.addEventListener('click', () => {
-            if (result.firstChild) {
-                getSelection().setBaseAndExtent(result.firstChild, 0, result.firstChild,
-                                                result.firstChild.length);
-            }
-        });
-        result.addEventListener('copy', (event) => {
-            const selected = String(getSelection()).trim();
-            if (result.value !== '' && result.value.includes(selected)) {
-                event.clipboardData.setData('text/plain', selected || result.value);
-                event.preventDefault();
-            }
-        });
-    }
+    ridi_site.whole_results([coax_length_lbl, vf_length_lbl]);
 
     // The access key with Alt, on every platform and browser, as in the desktop window.
     document.addEventListener('keydown', (event) => {
@@ -135,14 +113,14 @@
         }
     });
 
-    // Enter in a field never calculates. Where the pointer is a finger, and so the keyboard is
-    // on the screen, Enter (labelled "Next" by enterkeyhint) goes on to the next field in reading
+    // Enter in a field never calculates. On a touch page, where the keyboard is on the screen,
+    // Enter (labelled "Next" by enterkeyhint) goes on to the next field in reading
     // order, and in the last ("Done") closes the keyboard.
     const fields = Array.from(window_.querySelectorAll('input'));
-    const coarse_pointer = matchMedia('(pointer: coarse)');
+
     window_.addEventListener('keydown', (event) => {
         const at = fields.indexOf(event.target);
-        if (event.key !== 'Enter' || at < 0 || event.defaultPrevented || !coarse_pointer.matches) {
+        if (event.key !== 'Enter' || at < 0 || event.defaultPrevented || !ridi_site.touch.matches) {
             return;
         }
         event.preventDefault();
@@ -237,12 +215,16 @@
             } else {
                 close_cable_list();
             }
-        } else if (cable_list_open() && event.key === 'Escape') {
+        }
+    });
+    // Escape closes it from the field, or from the button a click left the focus on.
+    const combo = cable_combo.parentElement;
+    combo.addEventListener('keydown', (event) => {
+        if (cable_list_open() && event.key === 'Escape') {
             event.preventDefault();
             close_cable_list();
         }
     });
-    const combo = cable_combo.parentElement;
     for (const type of ['pointerdown', 'focusin']) {
         document.addEventListener(type, (event) => {
             if (!combo.contains(event.target)) {

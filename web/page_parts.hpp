@@ -4,6 +4,8 @@
 // a page's head and end, writing a page out and the generator's command line.
 #pragma once
 
+#include "html_text.hpp"
+
 #include "ridi/utf.hpp"
 
 #include <exception>
@@ -15,45 +17,10 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ridi::web {
-
-// Text for HTML content and for attribute values in double quotes.
-inline std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-inline std::string escaped(std::u16string_view text) {
-    return escaped(ridi::utf16_to_utf8(text));
-}
-
-inline std::string attribute(std::string_view name, std::string_view value) {
-    return " " + std::string(name) + "=\"" + escaped(value) + "\"";
-}
-
-inline std::string attribute(std::string_view name, std::u16string_view value) {
-    return attribute(name, ridi::utf16_to_utf8(value));
-}
 
 // Writes a file of the site with `write`; false, said on standard error, when it cannot.
 template <class Write> bool write_file(const std::string& path, Write write) {
@@ -71,6 +38,21 @@ template <class Write> bool write_file(const std::string& path, Write write) {
 // app's splash screen: the grey of the window's frame, and in dark mode a dark grey.
 inline constexpr std::string_view frame_colour = "#" RIDI_FRAME_COLOUR_HEX;
 inline constexpr std::string_view frame_colour_dark = "#3c4043";
+
+// What makes a page a touch page, where the keyboard is on the screen and no tooltip shows: a
+// finger for a pointer, or nothing that hovers. The style sheets and the pages' own scripts
+// name it "(--touch)", which a page gets in its place; the script the pages share reads it from
+// the page's data-touch.
+inline constexpr std::string_view touch_media = "(pointer: coarse), (hover: none)";
+inline constexpr std::string_view touch_media_name = "(--touch)";
+
+inline std::string with_touch_media(std::string text) {
+    for (std::size_t at = text.find(touch_media_name); at != std::string::npos;
+         at = text.find(touch_media_name, at + touch_media.size())) {
+        text.replace(at, touch_media_name.size(), touch_media);
+    }
+    return text;
+}
 
 // The name in the site of each file a page points to, by its plain name.
 class site_names {
@@ -111,7 +93,8 @@ struct page_parts {
 // text, the style sheet inside, the icons and the core's WebAssembly by their names in the site.
 inline void write_head(std::ostream& out, const std::string& title, std::string_view description,
                        const page_parts& parts) {
-    out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    out << "<!DOCTYPE html>\n<html lang=\"en\"" << attribute("data-touch", touch_media)
+        << ">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         << "<meta name=\"color-scheme\" content=\"light dark\">\n"
         << "<meta name=\"description\"" << attribute("content", description) << ">\n"
@@ -155,6 +138,7 @@ inline bool read_part(const std::string& path, std::string_view element, std::st
     if (!text.empty() && text.back() != '\n') {
         text += '\n';
     }
+    text = with_touch_media(std::move(text));
     return true;
 }
 
@@ -164,6 +148,8 @@ inline void write_end(std::ostream& out, const std::string& title, const page_pa
     out << "<noscript><p class=\"noscript\">" << title
         << " calculates with JavaScript and WebAssembly: turn JavaScript on for this page."
         << "</p></noscript>\n";
+    // The core's loader and the site's script, which both pages share, then the page's own.
+    out << "<script" << attribute("src", parts.names["site.js"]) << "></script>\n";
     for (const std::string& script : parts.scripts) {
         out << "<script>\n" << script << "</script>\n";
     }

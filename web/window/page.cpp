@@ -8,7 +8,7 @@
 // site's, then the page's own) go inside the page, so that it comes in one request beside the
 // core's WebAssembly. NAMES gives the name in the site of each file the page and the manifest
 // point to, "ridi_core.wasm ridi_core.0123abcd.wasm" a line (hashed_files.cmake writes it).
-#include "bench_words.hpp"
+#include "bench/bench_words.hpp"
 #include "page_parts.hpp"
 
 #include "ridi/form/form.hpp"
