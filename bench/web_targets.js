@@ -61,8 +61,16 @@ function result_probe({result, press}) {
         }
     });
     observer.observe({type: 'element', buffered: true});
+    // The result is marked as the parser adds it, before anything can paint it: the bench page
+    // may calculate before the document has loaded.
+    new MutationObserver((changes, watching) => {
+        const element = document.getElementById(result);
+        if (element) {
+            element.setAttribute('elementtiming', 'first-result');
+            watching.disconnect();
+        }
+    }).observe(document, {childList: true, subtree: true});
     document.addEventListener('DOMContentLoaded', () => {
-        document.getElementById(result).setAttribute('elementtiming', 'first-result');
         if (press) {
             document.getElementById(press).click();
         }
